@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Installs what building and testing need on a Debian machine. Quiet and quick when all is there.
+set -euo pipefail
+packages=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev libgl-dev)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+sudo_cmd=""
+[ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
+echo "Installing: ${missing[*]}" >&2
+$sudo_cmd apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
