@@ -10,8 +10,7 @@ namespace {
 
 // Bounds each point i to (i + 3)..(i + 191) hundred rpm, then makes the axis strictly increasing
 // by pushing equal or smaller points up, never down.
-void NormaliseSpeedAxis(uint8_t (&axis)[kAxisPoints])
-{
+void NormaliseSpeedAxis(uint8_t (&axis)[kAxisPoints]) {
     for (int i = 0; i < kAxisPoints; ++i) {
         if (axis[i] < i + 3)
             axis[i] = uint8_t(i + 3);
@@ -26,13 +25,11 @@ void NormaliseSpeedAxis(uint8_t (&axis)[kAxisPoints])
 
 } // namespace
 
-bool ConfigBlock::operator==(const ConfigBlock& other) const
-{
+bool ConfigBlock::operator==(const ConfigBlock& other) const {
     return std::memcmp(bytes(), other.bytes(), kRecordSize) == 0;
 }
 
-void NormaliseBlock(ConfigBlock& block)
-{
+void NormaliseBlock(ConfigBlock& block) {
     NormaliseSpeedAxis(block.rpmAdv);
     if (block.tps0 > 250)
         block.tps0 = 250;
@@ -58,8 +55,7 @@ void NormaliseBlock(ConfigBlock& block)
         block.startLimiter = block.limiter;
 }
 
-void NormaliseBlock(ConfigBlock& block, AppChoices& choices)
-{
+void NormaliseBlock(ConfigBlock& block, AppChoices& choices) {
     NormaliseBlock(block);
     if (choices.languageIndex > 3)
         choices.languageIndex = 0;
@@ -67,8 +63,7 @@ void NormaliseBlock(ConfigBlock& block, AppChoices& choices)
         choices.portIndex = 0;
 }
 
-ConfigBlock StartupBlock()
-{
+ConfigBlock StartupBlock() {
     ConfigBlock block{};
     block.bike = 0;
     bool keepSpecial = false;

@@ -17,7 +17,8 @@ constexpr int kDataBlockSize = 100;
 
 // The ignition configuration exactly as the unit stores it: 200 bytes of device image followed by
 // 7 spare bytes. All members are single bytes, so the struct has no padding and its bytes are the
-// record (checked below). Quantities are stored unit-friendly: hundreds of rpm, tens of mV, degrees.
+// record (checked below). Quantities are stored unit-friendly: hundreds of rpm, tens of mV,
+// degrees.
 struct ConfigBlock {
     uint8_t bike;            // keying type code, see BikeCodeFromCombo
     uint8_t noReading;       // flag
@@ -38,8 +39,8 @@ struct ConfigBlock {
     uint8_t servoEnable;     // flag
     uint8_t servoHyster;     // mV / 5
     uint8_t reserved18[2];
-    uint8_t tps0;   // mV / 10
-    uint8_t tps100; // mV / 10 - 250
+    uint8_t tps0;    // mV / 10
+    uint8_t tps100;  // mV / 10 - 250
     uint8_t tpsMapa; // flag: the map uses its throttle rows
     uint8_t compensation1;
     uint8_t compensation2;
@@ -55,9 +56,9 @@ struct ConfigBlock {
     uint8_t maxAdvPickup2[kChannels];
     uint8_t startAdvPickup2[kChannels];
     uint8_t reserved54[16];
-    uint8_t servoRpm[kAxisPoints]; // rpm / 100
-    uint8_t servoMv[kAxisPoints];  // mV / 20
-    uint8_t rpmAdv[kAxisPoints];   // rpm / 100, the map's speed axis
+    uint8_t servoRpm[kAxisPoints];           // rpm / 100
+    uint8_t servoMv[kAxisPoints];            // mV / 20
+    uint8_t rpmAdv[kAxisPoints];             // rpm / 100, the map's speed axis
     uint8_t advance[kMapRows * kMapColumns]; // degrees, row by row (see MapIndex)
     uint8_t spare[7];
 
@@ -72,7 +73,8 @@ struct ConfigBlock {
     bool operator!=(const ConfigBlock& other) const { return !(*this == other); }
 };
 
-static_assert(sizeof(ConfigBlock) == kRecordSize, "ConfigBlock must be exactly the 207-byte record");
+static_assert(sizeof(ConfigBlock) == kRecordSize,
+              "ConfigBlock must be exactly the 207-byte record");
 static_assert(offsetof(ConfigBlock, servoHyster) == 17);
 static_assert(offsetof(ConfigBlock, tps0) == 20);
 static_assert(offsetof(ConfigBlock, reserved29) == 29);
@@ -86,10 +88,14 @@ static_assert(offsetof(ConfigBlock, advance) == 100);
 static_assert(offsetof(ConfigBlock, spare) == 200);
 
 // Offset of the advance cell for throttle row `row` and speed column `column`.
-constexpr int MapIndex(int row, int column) { return kMapColumns * row + column; }
+constexpr int MapIndex(int row, int column) {
+    return kMapColumns * row + column;
+}
 
 // First record offset carried by data block 1 or 2 of the device image.
-constexpr int DataBlockOffset(int blockNumber) { return kDataBlockSize * (blockNumber - 1); }
+constexpr int DataBlockOffset(int blockNumber) {
+    return kDataBlockSize * (blockNumber - 1);
+}
 
 // Two application settings that are repaired together with the record.
 struct AppChoices {

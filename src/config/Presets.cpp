@@ -9,8 +9,7 @@ namespace {
 
 constexpr uint8_t kDefaultRpmAdv[kAxisPoints] = {10, 20, 30, 40, 50, 60, 70, 80, 90, 100};
 constexpr uint8_t kDefaultServoRpm[kAxisPoints] = {12, 20, 30, 40, 60, 80, 100, 120, 140, 160};
-constexpr uint8_t kDefaultServoMv[kAxisPoints] = {100, 105, 110, 115, 120,
-                                                  125, 130, 135, 140, 145};
+constexpr uint8_t kDefaultServoMv[kAxisPoints] = {100, 105, 110, 115, 120, 125, 130, 135, 140, 145};
 
 // Rows 0 % .. 100 % throttle, columns along rpmAdv.
 constexpr uint8_t kDefaultAdvance[kMapRows * kMapColumns] = {
@@ -27,15 +26,13 @@ constexpr uint8_t kDefaultAdvance[kMapRows * kMapColumns] = {
 };
 
 template <size_t N>
-void CopyTable(const uint8_t (&from)[N], uint8_t (&to)[N])
-{
+void CopyTable(const uint8_t (&from)[N], uint8_t (&to)[N]) {
     std::copy(std::begin(from), std::end(from), std::begin(to));
 }
 
 } // namespace
 
-void SetDefaults(ConfigBlock& block)
-{
+void SetDefaults(ConfigBlock& block) {
     block.noReading = 0;
     for (int i = 0; i < kUsedChannels; ++i) {
         block.maxAdvEdge2[i] = 0;
@@ -68,8 +65,7 @@ void SetDefaults(ConfigBlock& block)
     block.clutchPause = 50;
 }
 
-void SetStandardKeying(ConfigBlock& block)
-{
+void SetStandardKeying(ConfigBlock& block) {
     block.synchroMode = 0;
     block.lobeCount = 1;
     block.maxAdvLobe[0] = block.maxAdvLobe[1] = 1;
@@ -81,8 +77,7 @@ void SetStandardKeying(ConfigBlock& block)
     block.geberMode = 1;
 }
 
-void ApplyPreset(ConfigBlock& block, bool& keepSpecial)
-{
+void ApplyPreset(ConfigBlock& block, bool& keepSpecial) {
     if (!(block.bike == 1 && keepSpecial))
         SetDefaults(block);
     switch (block.bike) {

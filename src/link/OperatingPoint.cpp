@@ -2,8 +2,7 @@
 
 namespace kx {
 
-int NearestBreakpoint(const uint8_t (&table)[10], int first, int value)
-{
+int NearestBreakpoint(const uint8_t (&table)[10], int first, int value) {
     int i = first;
     while (i < 10 && table[i] <= value)
         ++i;
@@ -16,8 +15,7 @@ int NearestBreakpoint(const uint8_t (&table)[10], int first, int value)
 }
 
 OperatingPoint TrackOperatingPoint(const ConfigBlock& block, uint16_t liveRpm,
-                                   uint8_t liveTpsPercent, bool tpsRowsOn)
-{
+                                   uint8_t liveTpsPercent, bool tpsRowsOn) {
     // Speeds are compared in hundreds of rpm as the axes store them. From 25600 rpm on this no
     // longer fits a byte; it is kept as a full integer, so such speeds lie above every axis point
     // (the axes end at 20100 rpm) and mark the last column instead of wrapping to a low one.

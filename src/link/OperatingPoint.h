@@ -16,8 +16,7 @@ struct OperatingPoint {
     uint8_t servoColumn = 0;   // nearest servoRpm entry
     bool rpmBelowAxis = false; // speed below rpmAdv[0]: no map cell is marked
 
-    bool operator==(const OperatingPoint& o) const
-    {
+    bool operator==(const OperatingPoint& o) const {
         return rpmColumn == o.rpmColumn && tpsRow == o.tpsRow && servoColumn == o.servoColumn &&
                rpmBelowAxis == o.rpmBelowAxis;
     }

@@ -13,7 +13,7 @@ Q_DECLARE_METATYPE(Bytes)
 class ConfigBlockTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void fieldsSitAtTheirOffsets_data();
     void fieldsSitAtTheirOffsets();
     void startupValues();
@@ -30,8 +30,7 @@ private slots:
 };
 
 // Offsets written out here, not taken from the header, so a moved field is caught.
-void ConfigBlockTest::fieldsSitAtTheirOffsets_data()
-{
+void ConfigBlockTest::fieldsSitAtTheirOffsets_data() {
     QTest::addColumn<int>("offset");
     QTest::addColumn<int>("actual");
     ConfigBlock b{};
@@ -59,23 +58,22 @@ void ConfigBlockTest::fieldsSitAtTheirOffsets_data()
     QTest::newRow("spare[6]") << 206 << at(b.spare[6]);
 }
 
-void ConfigBlockTest::fieldsSitAtTheirOffsets()
-{
+void ConfigBlockTest::fieldsSitAtTheirOffsets() {
     QFETCH(int, offset);
     QFETCH(int, actual);
     QCOMPARE(actual, offset);
 }
 
-void ConfigBlockTest::startupValues()
-{
+void ConfigBlockTest::startupValues() {
     const ConfigBlock b = StartupBlock();
     // Offsets 0..99 of the start-up record, from the field table.
     const int image[100] = {
-        0,  0,  0,  1,  2,  1,  0,  90, 0,  10, 1,  1,  100, 110, 0,  0,   1,   40,  0,   0,
-        70, 129, 0, 11, 11, 100, 6, 10, 50, 0,  1,  1,  0,   0,   1,  1,   0,   0,   0,   0,
-        0,  0,  1,  1,  0,  0,  0,  1,  0,  0,  0,  1,  0,   0,   0,  0,   0,   0,   0,   0,
-        0,  0,  0,  0,  0,  0,  0,  0,  0,  0,  12, 20, 30,  40,  60, 80,  100, 120, 140, 160,
-        100, 105, 110, 115, 120, 125, 130, 135, 140, 145, 10, 20, 30, 40, 50, 60, 70, 80, 90, 100};
+        0,   0,   0,   1,   2,   1,  0,  90, 0,   10,  1,   1,   100, 110, 0,   0,   1,
+        40,  0,   0,   70,  129, 0,  11, 11, 100, 6,   10,  50,  0,   1,   1,   0,   0,
+        1,   1,   0,   0,   0,   0,  0,  0,  1,   1,   0,   0,   0,   1,   0,   0,   0,
+        1,   0,   0,   0,   0,   0,  0,  0,  0,   0,   0,   0,   0,   0,   0,   0,   0,
+        0,   0,   12,  20,  30,  40, 60, 80, 100, 120, 140, 160, 100, 105, 110, 115, 120,
+        125, 130, 135, 140, 145, 10, 20, 30, 40,  50,  60,  70,  80,  90,  100};
     for (int i = 0; i < 100; ++i)
         QVERIFY2(b[i] == image[i], qPrintable(QString("offset %1").arg(i)));
     const int firstRows[] = {4, 13, 16, 25, 28, 32, 33, 33, 33, 33, 4, 16, 22, 31, 33};
@@ -88,8 +86,7 @@ void ConfigBlockTest::startupValues()
         QCOMPARE(int(b[i]), 0);
 }
 
-void ConfigBlockTest::speedAxisIsBoundedAndIncreasing_data()
-{
+void ConfigBlockTest::speedAxisIsBoundedAndIncreasing_data() {
     QTest::addColumn<Bytes>("axis");
     QTest::addColumn<Bytes>("expected");
     QTest::newRow("all zero") << Bytes{0, 0, 0, 0, 0, 0, 0, 0, 0, 0}
@@ -107,8 +104,7 @@ void ConfigBlockTest::speedAxisIsBoundedAndIncreasing_data()
                                 << Bytes{100, 101, 102, 103, 104, 105, 106, 107, 108, 109};
 }
 
-void ConfigBlockTest::speedAxisIsBoundedAndIncreasing()
-{
+void ConfigBlockTest::speedAxisIsBoundedAndIncreasing() {
     QFETCH(Bytes, axis);
     QFETCH(Bytes, expected);
     ConfigBlock b = StartupBlock();
@@ -119,8 +115,7 @@ void ConfigBlockTest::speedAxisIsBoundedAndIncreasing()
         QCOMPARE(int(b.rpmAdv[i]), expected[i]);
 }
 
-void ConfigBlockTest::servoAxisFollowsTheSameRules()
-{
+void ConfigBlockTest::servoAxisFollowsTheSameRules() {
     ConfigBlock b = StartupBlock();
     const uint8_t axis[10] = {250, 20, 20, 20, 50, 60, 70, 80, 90, 255};
     std::copy(axis, axis + 10, b.servoRpm);
@@ -130,8 +125,7 @@ void ConfigBlockTest::servoAxisFollowsTheSameRules()
         QCOMPARE(int(b.servoRpm[i]), expected[i]);
 }
 
-void ConfigBlockTest::singleValueRepairs_data()
-{
+void ConfigBlockTest::singleValueRepairs_data() {
     QTest::addColumn<int>("offset");
     QTest::addColumn<int>("value");
     QTest::addColumn<int>("expected");
@@ -147,8 +141,7 @@ void ConfigBlockTest::singleValueRepairs_data()
     QTest::newRow("baseAdv not clamped") << 9 << 200 << 200;
 }
 
-void ConfigBlockTest::singleValueRepairs()
-{
+void ConfigBlockTest::singleValueRepairs() {
     QFETCH(int, offset);
     QFETCH(int, value);
     QFETCH(int, expected);
@@ -158,8 +151,7 @@ void ConfigBlockTest::singleValueRepairs()
     QCOMPARE(int(b[offset]), expected);
 }
 
-void ConfigBlockTest::keyingRepairs()
-{
+void ConfigBlockTest::keyingRepairs() {
     ConfigBlock b = StartupBlock();
     b.synchroMode = 0;
     b.lobeCount = 40;
@@ -193,8 +185,7 @@ void ConfigBlockTest::keyingRepairs()
     QCOMPARE(int(d.startAdvPickup2[0]), 1);
 }
 
-void ConfigBlockTest::settingsBesideTheRecord()
-{
+void ConfigBlockTest::settingsBesideTheRecord() {
     ConfigBlock b = StartupBlock();
     AppChoices choices;
     choices.languageIndex = 4;
@@ -209,8 +200,7 @@ void ConfigBlockTest::settingsBesideTheRecord()
     QCOMPARE(int(choices.portIndex), 19);
 }
 
-void ConfigBlockTest::untouchedBytesSurvive()
-{
+void ConfigBlockTest::untouchedBytesSurvive() {
     ConfigBlock b{}; // all zero, the worst case for the repairs
     const int carried[] = {18, 19, 29, 32, 33, 36, 37, 40, 41, 44, 45, 48, 49, 52, 53};
     for (int offset : carried)
@@ -229,8 +219,7 @@ void ConfigBlockTest::untouchedBytesSurvive()
         QCOMPARE(b[offset], before[offset]);
 }
 
-void ConfigBlockTest::normaliseIsIdempotent()
-{
+void ConfigBlockTest::normaliseIsIdempotent() {
     QRandomGenerator random(20261208);
     for (int round = 0; round < 2000; ++round) {
         ConfigBlock b;
@@ -248,8 +237,7 @@ void ConfigBlockTest::normaliseIsIdempotent()
     }
 }
 
-void ConfigBlockTest::conversions()
-{
+void ConfigBlockTest::conversions() {
     const int codeOfItem[] = {0, 2, 3, 4, 1};
     for (int item = 0; item < 5; ++item) {
         QCOMPARE(int(BikeCodeFromCombo(item).value()), codeOfItem[item]);

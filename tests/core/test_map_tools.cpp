@@ -8,7 +8,7 @@ using namespace kx;
 class MapToolsTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void wholeMapStopsAtItsLimits();
     void liveCellOnly();
     void belowAxisChangesNothing();
@@ -19,8 +19,7 @@ private slots:
     void throttleCapture();
 };
 
-void MapToolsTest::wholeMapStopsAtItsLimits()
-{
+void MapToolsTest::wholeMapStopsAtItsLimits() {
     ConfigBlock b = StartupBlock();
     b.advance[0] = 59;
     b.advance[1] = 60;
@@ -37,8 +36,7 @@ void MapToolsTest::wholeMapStopsAtItsLimits()
     QCOMPARE(int(b.advance[2]), 0);
 }
 
-void MapToolsTest::liveCellOnly()
-{
+void MapToolsTest::liveCellOnly() {
     ConfigBlock b = StartupBlock();
     const ConfigBlock before = b;
     LiveCell cell;
@@ -57,8 +55,7 @@ void MapToolsTest::liveCellOnly()
     QCOMPARE(int(b.advance[MapIndex(2, 3)]), 0);
 }
 
-void MapToolsTest::belowAxisChangesNothing()
-{
+void MapToolsTest::belowAxisChangesNothing() {
     ConfigBlock b = StartupBlock();
     const ConfigBlock before = b;
     LiveCell cell; // before any live data
@@ -67,8 +64,7 @@ void MapToolsTest::belowAxisChangesNothing()
     QVERIFY(b == before);
 }
 
-void MapToolsTest::speedColumnMovesAllRows()
-{
+void MapToolsTest::speedColumnMovesAllRows() {
     ConfigBlock b = StartupBlock();
     b.advance[MapIndex(0, 2)] = 60;
     const ConfigBlock before = b;
@@ -85,8 +81,7 @@ void MapToolsTest::speedColumnMovesAllRows()
     QVERIFY(b == stepped);
 }
 
-void MapToolsTest::servoSteps_data()
-{
+void MapToolsTest::servoSteps_data() {
     QTest::addColumn<int>("start");
     QTest::addColumn<bool>("up");
     QTest::addColumn<int>("expected");
@@ -99,8 +94,7 @@ void MapToolsTest::servoSteps_data()
     QTest::newRow("plus at 100") << 100 << true << 101;
 }
 
-void MapToolsTest::servoSteps()
-{
+void MapToolsTest::servoSteps() {
     QFETCH(int, start);
     QFETCH(bool, up);
     QFETCH(int, expected);
@@ -120,8 +114,7 @@ void MapToolsTest::servoSteps()
         QCOMPARE(int(v), expected);
 }
 
-void MapToolsTest::throttleCapture_data()
-{
+void MapToolsTest::throttleCapture_data() {
     QTest::addColumn<int>("millivolts");
     QTest::addColumn<bool>("zeroTaken");
     QTest::addColumn<int>("tps0");
@@ -137,8 +130,7 @@ void MapToolsTest::throttleCapture_data()
     QTest::newRow("no live data") << 0 << false << 70 << false << 129;
 }
 
-void MapToolsTest::throttleCapture()
-{
+void MapToolsTest::throttleCapture() {
     QFETCH(int, millivolts);
     QFETCH(bool, zeroTaken);
     QFETCH(int, tps0);

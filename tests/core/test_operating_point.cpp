@@ -8,7 +8,7 @@ using namespace kx;
 class OperatingPointTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void speedColumn_data();
     void speedColumn();
     void throttleRow_data();
@@ -17,8 +17,7 @@ private slots:
     void axisWithLargeNeighbours();
 };
 
-void OperatingPointTest::speedColumn_data()
-{
+void OperatingPointTest::speedColumn_data() {
     QTest::addColumn<int>("rpm");
     QTest::addColumn<bool>("below");
     QTest::addColumn<int>("column");
@@ -38,8 +37,7 @@ void OperatingPointTest::speedColumn_data()
     QTest::newRow("no data") << 0 << true << 0 << 0;
 }
 
-void OperatingPointTest::speedColumn()
-{
+void OperatingPointTest::speedColumn() {
     QFETCH(int, rpm);
     QFETCH(bool, below);
     QFETCH(int, column);
@@ -50,8 +48,7 @@ void OperatingPointTest::speedColumn()
     QCOMPARE(int(p.servoColumn), servoColumn);
 }
 
-void OperatingPointTest::throttleRow_data()
-{
+void OperatingPointTest::throttleRow_data() {
     QTest::addColumn<int>("percent");
     QTest::addColumn<int>("row");
     QTest::newRow("0 %") << 0 << 0;
@@ -70,22 +67,19 @@ void OperatingPointTest::throttleRow_data()
     QTest::newRow("255 %") << 255 << 9;
 }
 
-void OperatingPointTest::throttleRow()
-{
+void OperatingPointTest::throttleRow() {
     QFETCH(int, percent);
     QFETCH(int, row);
     const OperatingPoint p = TrackOperatingPoint(StartupBlock(), 3000, uint8_t(percent), true);
     QCOMPARE(int(p.tpsRow), row);
 }
 
-void OperatingPointTest::throttleRowsOffUseTheLastRow()
-{
+void OperatingPointTest::throttleRowsOffUseTheLastRow() {
     for (int percent : {0, 1, 50, 100, 200})
         QCOMPARE(int(TrackOperatingPoint(StartupBlock(), 3000, uint8_t(percent), false).tpsRow), 9);
 }
 
-void OperatingPointTest::axisWithLargeNeighbours()
-{
+void OperatingPointTest::axisWithLargeNeighbours() {
     // Two high breakpoints whose sum does not fit a byte must still split at their midpoint.
     ConfigBlock b = StartupBlock();
     const uint8_t axis[10] = {150, 160, 170, 180, 190, 195, 196, 197, 198, 200};

@@ -8,7 +8,7 @@ using namespace kx;
 class PresetsTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void keyingPerBikeType_data();
     void keyingPerBikeType();
     void defaultsReplaceEdits();
@@ -18,8 +18,7 @@ private slots:
     void unknownCodeGetsDefaultsOnly();
 };
 
-static ConfigBlock EditedBlock()
-{
+static ConfigBlock EditedBlock() {
     ConfigBlock b = StartupBlock();
     b.baseAdv = 33;
     b.limiter = 150;
@@ -44,8 +43,7 @@ static ConfigBlock EditedBlock()
     return b;
 }
 
-void PresetsTest::keyingPerBikeType_data()
-{
+void PresetsTest::keyingPerBikeType_data() {
     QTest::addColumn<int>("bike");
     QTest::addColumn<int>("outputCount");
     QTest::addColumn<int>("geberMode");
@@ -55,8 +53,7 @@ void PresetsTest::keyingPerBikeType_data()
     QTest::newRow("CMPS") << 4 << 2 << 0;
 }
 
-void PresetsTest::keyingPerBikeType()
-{
+void PresetsTest::keyingPerBikeType() {
     QFETCH(int, bike);
     QFETCH(int, outputCount);
     QFETCH(int, geberMode);
@@ -85,8 +82,7 @@ void PresetsTest::keyingPerBikeType()
     QVERIFY(!keepSpecial);
 }
 
-void PresetsTest::defaultsReplaceEdits()
-{
+void PresetsTest::defaultsReplaceEdits() {
     ConfigBlock b = EditedBlock();
     SetDefaults(b);
     const ConfigBlock start = StartupBlock();
@@ -107,8 +103,7 @@ void PresetsTest::defaultsReplaceEdits()
     QVERIFY(std::equal(b.servoRpm, b.servoRpm + 10, start.servoRpm));
 }
 
-void PresetsTest::defaultsLeaveKeyingInputsAndReservedBytes()
-{
+void PresetsTest::defaultsLeaveKeyingInputsAndReservedBytes() {
     ConfigBlock b = EditedBlock();
     b.bike = 1;
     bool keepSpecial = false; // New with the special type: defaults, keying kept
@@ -128,8 +123,7 @@ void PresetsTest::defaultsLeaveKeyingInputsAndReservedBytes()
     QCOMPARE(int(b.baseAdv), 10);
 }
 
-void PresetsTest::specialTypeKeepsEverythingWhenAsked()
-{
+void PresetsTest::specialTypeKeepsEverythingWhenAsked() {
     ConfigBlock b = EditedBlock();
     b.bike = 1;
     const ConfigBlock before = b;
@@ -139,8 +133,7 @@ void PresetsTest::specialTypeKeepsEverythingWhenAsked()
     QVERIFY(!keepSpecial);
 }
 
-void PresetsTest::keepSpecialNeverSurvives()
-{
+void PresetsTest::keepSpecialNeverSurvives() {
     ConfigBlock b = EditedBlock();
     b.bike = 1;
     bool keepSpecial = true;
@@ -149,8 +142,7 @@ void PresetsTest::keepSpecialNeverSurvives()
     QCOMPARE(int(b.baseAdv), 10);
 }
 
-void PresetsTest::unknownCodeGetsDefaultsOnly()
-{
+void PresetsTest::unknownCodeGetsDefaultsOnly() {
     ConfigBlock b = EditedBlock();
     b.bike = 9;
     bool keepSpecial = true;
