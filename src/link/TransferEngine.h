@@ -1,0 +1,113 @@
+#pragma once
+
+#include "config/ConfigBlock.h"
+#include "link/Display.h"
+#include "link/Frame.h"
+#include "link/UnitInfo.h"
+
+#include <cstdint>
+#include <string>
+
+namespace kx {
+
+class SerialPort;
+struct MessageTexts;
+
+enum TransferMode : uint8_t { ModeIdle = 0, ModeProgram = 1, ModeVerify = 2, ModeRead = 3 };
+
+// What the status label LabelHlaseni and the progress gauge CGaugeProgram should show.
+struct StatusDisplay {
+    LabelState LabelHlaseni;
+    bool labelVisible = false;
+    int gaugeMaximum = 2;
+    int gaugeProgress = 0;
+    bool gaugeVisible = false;
+    uint8_t messageHold = 0; // ticks the label stays; every status message sets 200
+};
+
+enum class ExchangeResult { VerifyPassed, Failed, VersionMismatch };
+
+// Effects of the exchange that are events rather than state. The window implements them; the
+// command-line tool and the tests record them.
+class TransferEvents {
+  public:
+    virtual ~TransferEvents() = default;
+    // The record was normalised after the unit's data arrived; show it.
+    virtual void showRecord() = 0;
+    // A read started: the record no longer belongs to a file.
+    virtual void clearFileName() = 0;
+    // Shown modally. Ticks may run while it is open; the exchange is idle by then.
+    virtual void showModalMessage(const std::string& text) = 0;
+    virtual void exchangeEnded(ExchangeResult result, TransferMode mode) = 0;
+};
+
+// Reads, verifies and programs the unit block by block over 102-byte frames, and asks for live
+// data while idle. Owns no timer: the window's 55 ms tick calls TransferTick, and the receive poll
+// hands answers to HandleAnswer, so tests drive it tick by tick.
+class TransferEngine {
+  public:
+    static constexpr int kRepeatTicks = 4;
+    static constexpr int kMaxSends = 5;
+    static constexpr int kMonitorTicks = 6;
+    static constexpr uint8_t kMessageHold = 200;
+    static constexpr int kSaveFullScale = 414;
+
+    TransferEngine(ConfigBlock& block, const MessageTexts& texts, SerialPort& port,
+                   TransferEvents& events);
+
+    // The caller takes the form into the record, normalises and shows it before program and
+    // verify; read and the automatic program do not.
+    void StartProgram();
+    void StartVerify();
+    void StartRead();
+    // Programs the unit when "Programming after change" is ticked and the record changed since
+    // the last check, and always at the first check after the box was ticked.
+    void CheckAutoProgram(bool programAfterChange);
+
+    void TransferTick(uint16_t saveCountdown);
+    // Returns true when the answer belongs to the current request (the link is alive), whether
+    // its payload was accepted or not.
+    bool HandleAnswer(const uint8_t* frame);
+
+    TransferMode transferMode() const { return transferMode_; }
+    uint8_t commandByte() const { return commandByte_; }
+    uint8_t blockNumber() const { return blockNumber_; }
+    uint8_t tickCounter() const { return tickCounter_; }
+    uint8_t sendCount() const { return sendCount_; }
+    bool programDone() const { return programDone_; }
+    void clearProgramDone() { programDone_ = false; }
+    const UnitInfo& unitInfo() const { return unitInfo_; }
+    StatusDisplay& status() { return status_; }
+    const StatusDisplay& status() const { return status_; }
+
+  private:
+    void Start(TransferMode mode, uint8_t command, const std::string& caption);
+    void SendRequest();
+    void SendMonitorRequest();
+    void ShowStatus(const std::string& caption, Colour colour);
+    bool PayloadMatchesRecord(const uint8_t* payload, bool skipNoReading) const;
+    void TakeUnitInfo(const uint8_t* payload);
+    void VersionFailure();
+    void GoOnToVerify();
+
+    ConfigBlock& block_;
+    const MessageTexts& texts_;
+    SerialPort& port_;
+    TransferEvents& events_;
+
+    TransferMode transferMode_ = ModeIdle;
+    uint8_t commandByte_ = 0;
+    uint8_t blockNumber_ = 0;
+    uint8_t tickCounter_ = 0;
+    uint8_t sendCount_ = 0;
+    bool programDone_ = false;
+    UnitInfo unitInfo_;
+    StatusDisplay status_;
+    ConfigBlock autoProgramSnapshot_{};
+    bool autoProgramArmed_ = false;
+    // A read keeps block 1 here until block 2 has arrived, so a read that fails half way leaves
+    // the record as it was instead of half the unit's data.
+    uint8_t pendingBlock1_[kDataBlockSize]{};
+};
+
+} // namespace kx

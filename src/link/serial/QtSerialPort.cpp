@@ -1,0 +1,102 @@
+#include "link/serial/QtSerialPort.h"
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <termios.h>
+#endif
+#ifdef Q_OS_WIN
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#endif
+
+namespace kx {
+
+namespace {
+
+// A frame needs about 18 ms on the line; this only bounds a stuck driver.
+constexpr int kWriteTimeoutMs = 1000;
+
+} // namespace
+
+QtSerialPort::~QtSerialPort() {
+    close();
+}
+
+bool QtSerialPort::open(const std::string& deviceName) {
+    close();
+    errorText_.clear();
+    port_.setPortName(QString::fromStdString(deviceName));
+    // Set before opening so the line is configured as part of the open.
+    port_.setBaudRate(QSerialPort::Baud57600);
+    port_.setParity(QSerialPort::NoParity);
+    port_.setDataBits(QSerialPort::Data8);
+    port_.setStopBits(QSerialPort::OneStop);
+    port_.setFlowControl(QSerialPort::NoFlowControl);
+    if (!port_.open(QIODevice::ReadWrite)) {
+        // Kept here: clearError() in later polls would overwrite the port's own text.
+        errorText_ = port_.errorString().toStdString();
+        return false;
+    }
+    // Level shifters on common adapters expect the handshake lines raised. Pseudo-terminals and
+    // some virtual ports have none; their refusal is no reason to give up the port.
+    port_.setDataTerminalReady(true);
+    port_.setRequestToSend(true);
+    port_.clearError();
+    return true;
+}
+
+void QtSerialPort::close() {
+    if (!port_.isOpen())
+        return;
+    // Drop what was never polled so a reopened port starts with an empty queue.
+    port_.clear(QSerialPort::Input);
+    port_.close();
+    port_.clearError();
+}
+
+bool QtSerialPort::isOpen() const {
+    return port_.isOpen();
+}
+
+std::string QtSerialPort::errorText() const {
+    return errorText_;
+}
+
+size_t QtSerialPort::bytesWaiting() {
+    if (!port_.isOpen())
+        return 0;
+    port_.clearError();
+    const qint64 available = port_.bytesAvailable();
+    return available > 0 ? static_cast<size_t>(available) : 0;
+}
+
+size_t QtSerialPort::read(uint8_t* buffer, size_t maxBytes) {
+    if (!port_.isOpen() || maxBytes == 0)
+        return 0;
+    const qint64 got = port_.read(reinterpret_cast<char*>(buffer), static_cast<qint64>(maxBytes));
+    return got > 0 ? static_cast<size_t>(got) : 0;
+}
+
+void QtSerialPort::transmit(const uint8_t* data, size_t size) {
+    if (!port_.isOpen() || size == 0)
+        return;
+    port_.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size));
+    while (port_.bytesToWrite() > 0) {
+        if (!port_.waitForBytesWritten(kWriteTimeoutMs))
+            break;
+    }
+    // Qt counts bytes as written once the driver holds them; callers rely on the frame being
+    // out on the line when this returns.
+#ifdef Q_OS_UNIX
+    while (::tcdrain(port_.handle()) == -1 && errno == EINTR) {
+    }
+#endif
+#ifdef Q_OS_WIN
+    ::FlushFileBuffers(reinterpret_cast<HANDLE>(port_.handle()));
+#endif
+    port_.clearError();
+}
+
+} // namespace kx
