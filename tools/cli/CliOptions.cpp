@@ -1,0 +1,148 @@
+#include "CliOptions.h"
+
+#include <cstdlib>
+#include <cstring>
+
+namespace kx::cli {
+
+const char* const kUsage =
+    "Usage: kx_flam3_cli COMMAND --port PORT [options]\n"
+    "\n"
+    "Commands:\n"
+    "  read --port PORT --out FILE.ign    read the unit, verify, write the record to FILE.ign\n"
+    "  verify --port PORT FILE.ign        compare the unit with FILE.ign\n"
+    "  program --port PORT FILE.ign       program FILE.ign into the unit and verify it\n"
+    "  monitor --port PORT [--seconds S] [--csv FILE]\n"
+    "                                     print the unit's live values as CSV rows\n"
+    "  info --port PORT                   show the unit's firmware version, date and time\n"
+    "\n"
+    "Options:\n"
+    "  --port PORT      COM1 ... COM20, or a device path such as /dev/ttyUSB0\n"
+    "                   (COM<n> can be pointed at a device with KX_FLAM3_COM<n>)\n"
+    "  --lang LANGUAGE  ENGLISH, DEUTSCH, FRANCE or CESKY for the messages\n"
+    "  --verbose        show every step and the number of ticks taken\n"
+    "  --help           this text\n"
+    "\n"
+    "Exit status: 0 success, 1 data mismatch, 2 usage, 3 port error, 4 no answer,\n"
+    "5 protocol version mismatch, 6 file error.\n";
+
+namespace {
+
+constexpr const char* kLanguageWords[] = {"ENGLISH", "DEUTSCH", "FRANCE", "CESKY"};
+
+std::optional<Command> CommandFromWord(const std::string& word) {
+    if (word == "read")
+        return Command::Read;
+    if (word == "verify")
+        return Command::Verify;
+    if (word == "program")
+        return Command::Program;
+    if (word == "monitor")
+        return Command::Monitor;
+    if (word == "info")
+        return Command::Info;
+    if (word == "--help" || word == "-h" || word == "help")
+        return Command::Help;
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<CliOptions> ParseCliOptions(int argc, const char* const* argv, std::string& error) {
+    CliOptions options;
+    if (argc < 1) {
+        error = "no command given";
+        return std::nullopt;
+    }
+    const auto command = CommandFromWord(argv[0]);
+    if (!command) {
+        error = std::string("unknown command '") + argv[0] + "'";
+        return std::nullopt;
+    }
+    options.command = *command;
+
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        auto value = [&](const char* name) -> const char* {
+            if (i + 1 >= argc) {
+                error = std::string(name) + " needs a value";
+                return nullptr;
+            }
+            return argv[++i];
+        };
+        if (arg == "--help" || arg == "-h") {
+            options.command = Command::Help;
+            return options;
+        } else if (arg == "--verbose" || arg == "-v") {
+            options.verbose = true;
+        } else if (arg == "--port") {
+            const char* v = value("--port");
+            if (!v)
+                return std::nullopt;
+            options.port = v;
+        } else if (arg == "--out") {
+            const char* v = value("--out");
+            if (!v)
+                return std::nullopt;
+            options.outFile = v;
+        } else if (arg == "--csv") {
+            const char* v = value("--csv");
+            if (!v)
+                return std::nullopt;
+            options.csvFile = v;
+        } else if (arg == "--seconds") {
+            const char* v = value("--seconds");
+            if (!v)
+                return std::nullopt;
+            char* end = nullptr;
+            options.seconds = std::strtod(v, &end);
+            if (end == v || *end != '\0' || options.seconds < 0) {
+                error = std::string("--seconds needs a number of seconds, not '") + v + "'";
+                return std::nullopt;
+            }
+        } else if (arg == "--lang") {
+            const char* v = value("--lang");
+            if (!v)
+                return std::nullopt;
+            int found = -1;
+            for (int l = 0; l < 4; ++l) {
+                if (std::strcmp(v, kLanguageWords[l]) == 0)
+                    found = l;
+            }
+            if (found < 0) {
+                error =
+                    std::string("--lang takes ENGLISH, DEUTSCH, FRANCE or CESKY, not '") + v + "'";
+                return std::nullopt;
+            }
+            options.languageIndex = found;
+        } else if (!arg.empty() && arg[0] == '-') {
+            error = "unknown option '" + arg + "'";
+            return std::nullopt;
+        } else if (options.file.empty() &&
+                   (options.command == Command::Verify || options.command == Command::Program)) {
+            options.file = arg;
+        } else {
+            error = "unexpected argument '" + arg + "'";
+            return std::nullopt;
+        }
+    }
+
+    if (options.command == Command::Help)
+        return options;
+    if (options.port.empty()) {
+        error = "--port is required";
+        return std::nullopt;
+    }
+    if ((options.command == Command::Verify || options.command == Command::Program) &&
+        options.file.empty()) {
+        error = "name the .ign file to use";
+        return std::nullopt;
+    }
+    if (options.command == Command::Read && options.outFile.empty()) {
+        error = "read needs --out FILE.ign";
+        return std::nullopt;
+    }
+    return options;
+}
+
+} // namespace kx::cli

@@ -1,0 +1,24 @@
+#include "CliOptions.h"
+#include "CliSession.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+
+int main(int argc, char* argv[]) {
+    using namespace kx::cli;
+    QCoreApplication app(argc, argv);
+
+    std::string error;
+    const auto options = ParseCliOptions(argc - 1, argv + 1, error);
+    if (!options) {
+        std::fprintf(stderr, "kx_flam3_cli: %s\n\n%s", error.c_str(), kUsage);
+        return ExitUsage;
+    }
+    if (options->command == Command::Help) {
+        std::printf("%s", kUsage);
+        return ExitOk;
+    }
+    CliSession session(*options);
+    return session.run();
+}
