@@ -157,11 +157,12 @@ void CliSession::finishExchange() {
         break;
     }
 
-    std::printf("%s\n", caption.c_str());
     if (options_.command == Command::Info) {
         const UnitInfo& info = engine.unitInfo();
         std::printf("%s\n%s\n%s\n", info.unitVersionText.c_str(), info.unitDateText.c_str(),
                     info.unitTimeText.c_str());
+    } else {
+        std::printf("%s\n", caption.c_str());
     }
     if (options_.command == Command::Read) {
         std::ofstream out(options_.outFile); // text mode: the platform's line ends
