@@ -123,6 +123,8 @@ class CliAgainstSimTest : public QObject {
     void monitorPrintsLiveRows();
     void unpluggedLineEndsTheExchange();
     void fileErrors();
+    void usageErrors_data();
+    void usageErrors();
 
   private:
     QTemporaryDir dir_;
@@ -281,6 +283,31 @@ void CliAgainstSimTest::fileErrors() {
     QVERIFY(missing.err.contains("Open file error!"));
     // Nothing was sent to the unit.
     QCOMPARE(CountRequests(sim.stopAndLog(), "00"), 0);
+}
+
+void CliAgainstSimTest::usageErrors_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("no command") << QStringList{} << "no command given";
+    QTest::newRow("unknown command") << QStringList{"erase", "--port", "COM1"} << "unknown command";
+    QTest::newRow("no port") << QStringList{"info"} << "--port is required";
+    QTest::newRow("port without value") << QStringList{"info", "--port"} << "--port needs a value";
+    QTest::newRow("no file") << QStringList{"program", "--port", "COM1"} << "name the .ign file";
+    QTest::newRow("read without --out") << QStringList{"read", "--port", "COM1"} << "--out";
+    QTest::newRow("unknown language")
+        << QStringList{"info", "--port", "COM1", "--lang", "english"} << "--lang takes";
+    QTest::newRow("bad seconds") << QStringList{"monitor", "--port", "COM1", "--seconds", "x"}
+                                 << "--seconds needs";
+}
+
+void CliAgainstSimTest::usageErrors() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, message);
+    const Result result = RunCli(arguments);
+    QCOMPARE(result.exitCode, 2);
+    QVERIFY2(result.err.contains(message), qPrintable(result.err));
+    QVERIFY(result.err.contains("Usage: kx_flam3_cli"));
+    QCOMPARE(RunCli({"--help"}).exitCode, kOk);
 }
 
 QTEST_GUILESS_MAIN(CliAgainstSimTest)

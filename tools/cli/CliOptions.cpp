@@ -1,7 +1,9 @@
 #include "CliOptions.h"
 
+#include <algorithm>
 #include <cstdlib>
-#include <cstring>
+#include <iterator>
+#include <utility>
 
 namespace kx::cli {
 
@@ -28,7 +30,7 @@ const char* const kUsage =
 
 namespace {
 
-constexpr const char* kLanguageWords[] = {"ENGLISH", "DEUTSCH", "FRANCE", "CESKY"};
+const std::string kLanguageWords[] = {"ENGLISH", "DEUTSCH", "FRANCE", "CESKY"};
 
 std::optional<Command> CommandFromWord(const std::string& word) {
     if (word == "read")
@@ -61,60 +63,30 @@ std::optional<CliOptions> ParseCliOptions(int argc, const char* const* argv, std
     }
     options.command = *command;
 
+    std::string seconds;
+    std::string language;
+    const std::pair<const char*, std::string*> valueOptions[] = {{"--port", &options.port},
+                                                                 {"--out", &options.outFile},
+                                                                 {"--csv", &options.csvFile},
+                                                                 {"--seconds", &seconds},
+                                                                 {"--lang", &language}};
+
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
-        auto value = [&](const char* name) -> const char* {
+        std::string* target = nullptr;
+        for (const auto& [name, field] : valueOptions)
+            target = arg == name ? field : target;
+        if (target) {
             if (i + 1 >= argc) {
-                error = std::string(name) + " needs a value";
-                return nullptr;
+                error = arg + " needs a value";
+                return std::nullopt;
             }
-            return argv[++i];
-        };
-        if (arg == "--help" || arg == "-h") {
+            *target = argv[++i];
+        } else if (arg == "--help" || arg == "-h") {
             options.command = Command::Help;
             return options;
         } else if (arg == "--verbose" || arg == "-v") {
             options.verbose = true;
-        } else if (arg == "--port") {
-            const char* v = value("--port");
-            if (!v)
-                return std::nullopt;
-            options.port = v;
-        } else if (arg == "--out") {
-            const char* v = value("--out");
-            if (!v)
-                return std::nullopt;
-            options.outFile = v;
-        } else if (arg == "--csv") {
-            const char* v = value("--csv");
-            if (!v)
-                return std::nullopt;
-            options.csvFile = v;
-        } else if (arg == "--seconds") {
-            const char* v = value("--seconds");
-            if (!v)
-                return std::nullopt;
-            char* end = nullptr;
-            options.seconds = std::strtod(v, &end);
-            if (end == v || *end != '\0' || options.seconds < 0) {
-                error = std::string("--seconds needs a number of seconds, not '") + v + "'";
-                return std::nullopt;
-            }
-        } else if (arg == "--lang") {
-            const char* v = value("--lang");
-            if (!v)
-                return std::nullopt;
-            int found = -1;
-            for (int l = 0; l < 4; ++l) {
-                if (std::strcmp(v, kLanguageWords[l]) == 0)
-                    found = l;
-            }
-            if (found < 0) {
-                error =
-                    std::string("--lang takes ENGLISH, DEUTSCH, FRANCE or CESKY, not '") + v + "'";
-                return std::nullopt;
-            }
-            options.languageIndex = found;
         } else if (!arg.empty() && arg[0] == '-') {
             error = "unknown option '" + arg + "'";
             return std::nullopt;
@@ -127,6 +99,22 @@ std::optional<CliOptions> ParseCliOptions(int argc, const char* const* argv, std
         }
     }
 
+    if (!seconds.empty()) {
+        char* end = nullptr;
+        options.seconds = std::strtod(seconds.c_str(), &end);
+        if (end == seconds.c_str() || *end != '\0' || options.seconds < 0) {
+            error = "--seconds needs a number of seconds, not '" + seconds + "'";
+            return std::nullopt;
+        }
+    }
+    if (!language.empty()) {
+        const auto word = std::find(std::begin(kLanguageWords), std::end(kLanguageWords), language);
+        if (word == std::end(kLanguageWords)) {
+            error = "--lang takes ENGLISH, DEUTSCH, FRANCE or CESKY, not '" + language + "'";
+            return std::nullopt;
+        }
+        options.languageIndex = int(word - std::begin(kLanguageWords));
+    }
     if (options.command == Command::Help)
         return options;
     if (options.port.empty()) {
