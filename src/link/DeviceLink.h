@@ -14,6 +14,7 @@ namespace kx {
 // resulting states; the command-line tool reads them.
 class DeviceLink {
   public:
+    static constexpr int kTickMs = 55;          // the period Tick() must be called with
     static constexpr uint8_t kSilentTicks = 18; // "No Connection" after this many ticks
 
     DeviceLink(ConfigBlock& block, const MessageTexts& texts, SerialPort& port,

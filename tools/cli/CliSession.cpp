@@ -12,7 +12,6 @@ namespace kx::cli {
 
 namespace {
 
-constexpr int kTickMs = 55;
 // An exchange ends by itself within about thirty ticks; this only guards against a stuck line.
 constexpr int kExchangeTickLimit = 400;
 // Monitor: how long to wait for the first telegram before giving up.
@@ -33,7 +32,7 @@ void Say(const std::string& text) {
 CliSession::CliSession(const CliOptions& options)
     : options_(options), link_(block_, texts_, port_, *this) {
     LoadMessageTexts(texts_, uint8_t(options_.languageIndex));
-    timer_.setInterval(kTickMs);
+    timer_.setInterval(DeviceLink::kTickMs);
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, &CliSession::onTick);
 }

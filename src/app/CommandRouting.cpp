@@ -1,0 +1,204 @@
+#include "app/FormController.h"
+
+#include "config/Conversions.h"
+#include "config/EditorFields.h"
+#include "config/Presets.h"
+#include "ui/Dialogs.h"
+#include "ui/FormHlav.h"
+#include "ui/widgets/MouseCheckBox.h"
+#include "ui/widgets/UpDown.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QUrl>
+
+namespace kx {
+
+void FormController::ConnectCommands() {
+    for (const SpinFieldSpec& spec : SpinFields()) {
+        auto* upDown = form_.control<UpDown>(QString::fromStdString(spec.upDownName()));
+        connect(upDown, &UpDown::clicked, this, &FormController::UpDownClick);
+        WatchEdit(form_.control<QLineEdit>(QString::fromStdString(spec.editName())));
+    }
+    for (const CheckFieldSpec& spec : CheckFields()) {
+        if (!spec.mouseBound)
+            continue;
+        auto* box = form_.control<MouseCheckBox>(QString::fromStdString(spec.name));
+        connect(box, &MouseCheckBox::mouseReleased, this, &FormController::CheckBoxMouseUp);
+    }
+    connect(form_.control<MouseCheckBox>("CheckBoxProgHned"), &MouseCheckBox::mouseReleased, this,
+            &FormController::CheckBoxMouseUp);
+    connect(form_.control<QAbstractButton>("CheckBoxZakazCteni"), &QAbstractButton::clicked, this,
+            &FormController::CheckBoxZakazCteniClick);
+    for (int input : {1, 2}) {
+        auto* group = form_.control<QButtonGroup>(QString("RadioGroupInput%1Buttons").arg(input));
+        connect(group, &QButtonGroup::idClicked, this,
+                [this, input](int item) { RadioGroupInputClick(input, item); });
+    }
+    for (const char* list : {"ComboBoxBike", "ComboBoxSynchro"}) {
+        connect(form_.control<QComboBox>(list), &QComboBox::activated, this,
+                &FormController::ComboBoxBikeChange);
+    }
+    connect(form_.control<QComboBox>("ComboBoxNasobekPalcu"), &QComboBox::activated, this,
+            &FormController::EditExit);
+
+    auto route = [this](const char* action, const char* button, void (FormController::*handler)()) {
+        connect(form_.control<QAction>(action), &QAction::triggered, this, handler);
+        if (button)
+            connect(form_.control<QAbstractButton>(button), &QAbstractButton::clicked, this,
+                    handler);
+    };
+    route("MenuNew", "SpeedButton6", &FormController::MenuNewClick);
+    route("MenuRead", "ButtonRead", &FormController::MenuReadClick);
+    route("MenuVerify", "BitBtnVerify", &FormController::MenuVerifyClick);
+    route("MenuProgram", "BitBtnProgram", &FormController::MenuProgramClick);
+    route("MenuContens", nullptr, &FormController::MenuContensClick);
+    route("MenuAbout", nullptr, &FormController::MenuAboutClick);
+    connect(form_.control<QAction>("MenuExit"), &QAction::triggered, &form_, &QWidget::close);
+
+    const char* languages[] = {"MenuEnglish", "MenuGerman", "MenuFrench", "MenuCzech"};
+    for (uint8_t i = 0; i < 4; ++i) {
+        connect(form_.control<QAction>(languages[i]), &QAction::triggered, this,
+                [this, i] { MenuLanguageClick(i); });
+    }
+    for (int i = 0; i < TFormHlav::kPortCount; ++i)
+        connect(form_.ComItem(i), &QAction::triggered, this, [this, i] { MenuCom1Click(i); });
+}
+
+void FormController::WatchEdit(QLineEdit* edit) {
+    edit->installEventFilter(this);
+}
+
+bool FormController::eventFilter(QObject* watched, QEvent* event) {
+    auto* edit = qobject_cast<QLineEdit*>(watched);
+    if (edit && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            FormKeyPress(edit);
+            return true;
+        }
+    } else if (edit && event->type() == QEvent::FocusOut) {
+        // Leaving the edit for another control of the window, not switching windows or opening
+        // a menu, is what takes its value.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            EditExit();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void FormController::UpDownClick() {
+    ReadForm();
+    ApplyChange();
+}
+
+void FormController::EditExit() {
+    ReadForm();
+    ApplyChange();
+}
+
+void FormController::FormKeyPress(QLineEdit* edit) {
+    if (edit->hasFocus())
+        form_.FocusNextControl();
+    ReadForm();
+    ApplyChange();
+}
+
+void FormController::CheckBoxMouseUp() {
+    ReadForm();
+    ApplyViewRules();
+    ApplyChange();
+}
+
+void FormController::CheckBoxZakazCteniClick() {
+    ReadForm();
+    ApplyViewRules();
+}
+
+void FormController::RadioGroupInputClick(int input, int itemIndex) {
+    (input == 1 ? block_.input1Function : block_.input2Function) = uint8_t(itemIndex);
+    link_.engine().CheckAutoProgram(
+        form_.control<QAbstractButton>("CheckBoxProgHned")->isChecked());
+    ApplyViewRules();
+}
+
+void FormController::ComboBoxBikeChange() {
+    if (const auto code =
+            BikeCodeFromCombo(form_.control<QComboBox>("ComboBoxBike")->currentIndex()))
+        block_.bike = *code;
+    const int method = form_.control<QComboBox>("ComboBoxSynchro")->currentIndex();
+    if (method >= 0)
+        block_.synchroMode = uint8_t(method);
+    keepSpecial_ = true;
+    ApplyPreset(block_, keepSpecial_);
+    ShowBlock();
+    ApplyChange();
+}
+
+void FormController::MenuNewClick() {
+    if (dialogs_.askYesNoCancel(texts_.MsgAskDefaults) != Dialogs::Answer::Yes)
+        return;
+    ApplyPreset(block_, keepSpecial_);
+    ApplyChange();
+    form_.control<QLabel>("LabelHlaseni")->hide();
+    form_.control<QProgressBar>("CGaugeProgram")->hide();
+    form_.control<QLabel>("LabelFile2")->setText(QString());
+}
+
+void FormController::MenuReadClick() {
+    link_.engine().StartRead();
+    ApplyLinkStates();
+}
+
+void FormController::MenuVerifyClick() {
+    ReadForm();
+    NormaliseBlock(block_, choices_);
+    ShowBlock();
+    link_.engine().StartVerify();
+    ApplyLinkStates();
+}
+
+void FormController::MenuProgramClick() {
+    ReadForm();
+    NormaliseBlock(block_, choices_);
+    ShowBlock();
+    link_.engine().StartProgram();
+    ApplyLinkStates();
+}
+
+void FormController::MenuCom1Click(int portIndex) {
+    choices_.portIndex = uint8_t(portIndex);
+    ClosePort();
+    OpenPort();
+}
+
+void FormController::MenuLanguageClick(uint8_t languageIndex) {
+    choices_.languageIndex = languageIndex;
+    ApplyLanguage();
+    ShowBlock();
+}
+
+void FormController::MenuContensClick() {
+    // The manual is named relative to the working folder, as the desktop shell would open it.
+    const QFileInfo manual(QString::fromStdString(texts_.MsgManualFile));
+    if (!manual.exists() ||
+        !QDesktopServices::openUrl(QUrl::fromLocalFile(manual.absoluteFilePath())))
+        dialogs_.showMessage(texts_.MsgManualOpenError);
+}
+
+void FormController::MenuAboutClick() {
+    QMessageBox::about(&form_, form_.windowTitle(),
+                       "Programming of KX_FLAM3 Ignition Unit\nBuilt " __DATE__ " " __TIME__);
+}
+
+} // namespace kx

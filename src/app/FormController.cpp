@@ -1,0 +1,172 @@
+#include "app/FormController.h"
+
+#include "config/Presets.h"
+#include "link/PortNames.h"
+#include "link/SerialPort.h"
+#include "ui/Dialogs.h"
+#include "ui/FormHlav.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QScreen>
+
+namespace kx {
+
+namespace {
+
+constexpr uint8_t kStartPortIndex = 1;
+const QString kLanguageWords[] = {"ENGLISH", "DEUTSCH", "FRANCE", "CESKY"};
+
+} // namespace
+
+FormController::FormController(TFormHlav& form, SerialPort& port, Dialogs& dialogs,
+                               QStringList arguments)
+    : form_(form), port_(port), dialogs_(dialogs), arguments_(std::move(arguments)),
+      link_(block_, texts_, port_, *this), binding_(form), monitorPanel_(form) {
+    timer1_.setInterval(DeviceLink::kTickMs);
+    timer1_.setTimerType(Qt::PreciseTimer);
+    connect(&timer1_, &QTimer::timeout, this, &FormController::Timer1Timer);
+    connect(&form_, &TFormHlav::closing, this, &FormController::FormClose);
+}
+
+void FormController::FormCreate() {
+    form_.FillControlTable();
+    ConnectCommands();
+    choices_.portIndex = kStartPortIndex;
+    block_.bike = 0;
+    ApplyPreset(block_, keepSpecial_);
+
+    if (const QScreen* screen = form_.screen()) {
+        const QRect area = screen->availableGeometry();
+        form_.move(area.x() + (area.width() - form_.width()) / 2,
+                   area.y() + (area.height() - form_.height()) / 2);
+    }
+    LoadSettings();
+    ApplyCommandLineLanguage();
+    NormaliseBlock(block_, choices_);
+    LoadMessageTexts(texts_, choices_.languageIndex);
+    ShowBlock();
+    OpenPort();
+    ApplyLanguage();
+    ShowBlock();
+
+    form_.control<QLabel>("LabelHlaseni")->hide();
+    form_.control<QProgressBar>("CGaugeProgram")->hide();
+    form_.control<QLabel>("LabelEeDataErr")->hide();
+    form_.control<QLabel>("LabelVersion")->hide();
+    form_.control<QProgressBar>("CGaugeProgram")->setMaximum(2);
+    for (int i = 1; i <= 8; ++i)
+        form_.control<QLabel>(QString("LabelTest%1").arg(i))->setVisible(testMode_);
+    ApplyViewRules();
+    timer1_.start();
+}
+
+void FormController::Timer1Timer() {
+    const QWidget* servoGroup = form_.control<QWidget>("GroupBoxPrivera");
+    link_.Tick(printView_, !servoGroup->isHidden());
+    ApplyLinkStates();
+}
+
+void FormController::ApplyLinkStates() {
+    const StatusDisplay& status = link_.engine().status();
+    auto* label = form_.control<QLabel>("LabelHlaseni");
+    TFormHlav::ApplyLabel(label, status.LabelHlaseni);
+    label->setVisible(status.labelVisible);
+    auto* gauge = form_.control<QProgressBar>("CGaugeProgram");
+    if (gauge->maximum() != status.gaugeMaximum)
+        gauge->setMaximum(status.gaugeMaximum);
+    if (gauge->value() != status.gaugeProgress)
+        gauge->setValue(status.gaugeProgress);
+    gauge->setVisible(status.gaugeVisible);
+    if (link_.telegramCount() != telegramsShown_) {
+        telegramsShown_ = link_.telegramCount();
+        monitorPanel_.Apply(link_.monitor());
+    }
+    form_.control<QLabel>("LabelSpojeni")->setVisible(link_.connectionLost());
+    form_.control<QLabel>("LabelVersion")->setVisible(link_.monitor().versionVisible);
+}
+
+void FormController::FormClose() {
+    timer1_.stop();
+    ClosePort();
+    ReadForm();
+    NormaliseBlock(block_, choices_);
+}
+
+void FormController::ReadForm() {
+    binding_.ReadForm(block_, testMode_);
+    ApplyViewRules();
+}
+
+void FormController::ShowBlock() {
+    binding_.ShowBlock(block_);
+    ApplyViewRules();
+}
+
+void FormController::ApplyChange() {
+    NormaliseBlock(block_, choices_);
+    ShowBlock();
+    link_.engine().CheckAutoProgram(form_.control<QCheckBox>("CheckBoxProgHned")->isChecked());
+}
+
+void FormController::ApplyViewRules() {
+    const UnitInfo& unit = link_.engine().unitInfo();
+    form_.control<QLabel>("LabelVerze1")->setText(QString::fromStdString(unit.unitVersionText));
+    form_.control<QLabel>("LabelVerze2")->setText(QString::fromStdString(unit.unitDateText));
+    form_.control<QLabel>("LabelVerze3")->setText(QString::fromStdString(unit.unitTimeText));
+}
+
+void FormController::OpenPort() {
+    const std::string device = DeviceForPort(choices_.portIndex, portOverrides_);
+    if (!port_.open(device))
+        dialogs_.showMessage(texts_.MsgComOpenError + "\n" + device);
+    for (int i = 0; i < TFormHlav::kPortCount; ++i)
+        form_.ComItem(i)->setChecked(i == choices_.portIndex);
+}
+
+void FormController::ClosePort() {
+    port_.close();
+}
+
+void FormController::LoadSettings() {
+    // No settings file is read yet, so every run is a first run: the missing ComPort key defaults
+    // to the current index taken as a port number, which lands on Com 1.
+    const int comPort = choices_.portIndex;
+    choices_.portIndex = uint8_t(comPort - 1);
+}
+
+void FormController::ApplyCommandLineLanguage() {
+    if (arguments_.isEmpty())
+        return;
+    for (int i = 0; i < 4; ++i) {
+        if (arguments_.first() == kLanguageWords[i]) {
+            choices_.languageIndex = uint8_t(i);
+            return;
+        }
+    }
+}
+
+void FormController::ApplyLanguage() {
+    LoadMessageTexts(texts_, choices_.languageIndex);
+    const char* items[] = {"MenuEnglish", "MenuGerman", "MenuFrench", "MenuCzech"};
+    for (int i = 0; i < 4; ++i)
+        form_.control<QAction>(items[i])->setChecked(i == choices_.languageIndex);
+}
+
+void FormController::showRecord() {
+    ShowBlock();
+}
+
+void FormController::clearFileName() {
+    form_.control<QLabel>("LabelFile2")->setText(QString());
+}
+
+void FormController::showModalMessage(const std::string& text) {
+    dialogs_.showMessage(text);
+}
+
+} // namespace kx

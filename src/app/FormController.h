@@ -1,0 +1,102 @@
+#pragma once
+
+#include "app/MonitorPanel.h"
+#include "config/ConfigBlock.h"
+#include "link/DeviceLink.h"
+#include "ui/EditorBinding.h"
+#include "ui/text/MessageTexts.h"
+
+#include <QObject>
+#include <QStringList>
+#include <QTimer>
+
+#include <map>
+#include <string>
+
+class QLineEdit;
+
+namespace kx {
+
+class Dialogs;
+class SerialPort;
+class TFormHlav;
+
+// Owns everything the main window works on (the record, the port, the exchange, the language)
+// and carries out start-up, the 55 ms tick, shutdown and every command of the window.
+class FormController : public QObject, private TransferEvents {
+    Q_OBJECT
+
+  public:
+    FormController(TFormHlav& form, SerialPort& port, Dialogs& dialogs, QStringList arguments);
+
+    void FormCreate();
+    void Timer1Timer();
+    void FormClose();
+
+    // The edit path: normalise, show, and program the unit when asked to after every change.
+    void ReadForm();
+    void ShowBlock();
+    void ApplyChange();
+    void ApplyViewRules();
+
+    void OpenPort();
+    void ClosePort();
+
+    ConfigBlock& block() { return block_; }
+    AppChoices& choices() { return choices_; }
+    const MessageTexts& texts() const { return texts_; }
+    DeviceLink& link() { return link_; }
+    bool testMode() const { return testMode_; }
+
+  private:
+    // TransferEvents
+    void showRecord() override;
+    void clearFileName() override;
+    void showModalMessage(const std::string& text) override;
+    void exchangeEnded(ExchangeResult, TransferMode) override {}
+
+    void ConnectCommands();
+    void WatchEdit(QLineEdit* edit);
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void LoadSettings();
+    void ApplyCommandLineLanguage();
+    void ApplyLanguage();
+    void ApplyLinkStates();
+
+    // Handlers, named as the window's event table names them.
+    void UpDownClick();
+    void EditExit();
+    void FormKeyPress(QLineEdit* edit);
+    void CheckBoxMouseUp();
+    void CheckBoxZakazCteniClick();
+    void RadioGroupInputClick(int input, int itemIndex);
+    void ComboBoxBikeChange();
+    void MenuNewClick();
+    void MenuReadClick();
+    void MenuVerifyClick();
+    void MenuProgramClick();
+    void MenuCom1Click(int portIndex);
+    void MenuLanguageClick(uint8_t languageIndex);
+    void MenuContensClick();
+    void MenuAboutClick();
+
+    TFormHlav& form_;
+    SerialPort& port_;
+    Dialogs& dialogs_;
+    QStringList arguments_;
+
+    ConfigBlock block_{};
+    AppChoices choices_;
+    MessageTexts texts_;
+    DeviceLink link_;
+    EditorBinding binding_;
+    MonitorPanel monitorPanel_;
+    uint32_t telegramsShown_ = 0;
+    QTimer timer1_;
+    std::map<int, std::string> portOverrides_; // port number -> device
+    bool keepSpecial_ = false;
+    bool testMode_ = false;
+    bool printView_ = false;
+};
+
+} // namespace kx

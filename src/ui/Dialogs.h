@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+namespace kx {
+
+// The modal questions and messages of the window. The application shows real message boxes;
+// tests answer them without a user.
+class Dialogs {
+  public:
+    enum class Answer { Yes, No, Cancel };
+
+    virtual ~Dialogs() = default;
+    virtual void showMessage(const std::string& text) = 0;
+    virtual Answer askYesNoCancel(const std::string& text) = 0;
+};
+
+} // namespace kx

@@ -1,0 +1,78 @@
+#include "ui/EditorBinding.h"
+
+#include "config/Conversions.h"
+#include "ui/FormHlav.h"
+#include "ui/widgets/UpDown.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+
+namespace kx {
+
+namespace {
+
+constexpr uint8_t kCompensationOutsideTestMode = 11;
+
+// An input function the list does not offer shows no selection, and reading keeps it.
+void SelectButton(QButtonGroup* group, int id) {
+    if (QAbstractButton* button = group->button(id)) {
+        button->setChecked(true);
+    } else if (QAbstractButton* checked = group->checkedButton()) {
+        group->setExclusive(false);
+        checked->setChecked(false);
+        group->setExclusive(true);
+    }
+}
+
+} // namespace
+
+EditorBinding::EditorBinding(TFormHlav& form)
+    : bike_(form.control<QComboBox>("ComboBoxBike")),
+      synchro_(form.control<QComboBox>("ComboBoxSynchro")),
+      geber_(form.control<QComboBox>("ComboBoxNasobekPalcu")),
+      input1_(form.control<QButtonGroup>("RadioGroupInput1Buttons")),
+      input2_(form.control<QButtonGroup>("RadioGroupInput2Buttons")) {
+    for (const SpinFieldSpec& spec : SpinFields())
+        spins_.push_back({&spec, form.control<UpDown>(QString::fromStdString(spec.upDownName()))});
+    for (const CheckFieldSpec& spec : CheckFields())
+        checks_.push_back({&spec, form.control<QCheckBox>(QString::fromStdString(spec.name))});
+}
+
+void EditorBinding::ReadForm(ConfigBlock& block, bool testMode) const {
+    // The bike code first: nothing else depends on it, but a list without a code keeps it.
+    if (const auto code = BikeCodeFromCombo(bike_->currentIndex()))
+        block.bike = *code;
+    // An unknown method shows no selection; keep the record's value rather than store 255.
+    if (synchro_->currentIndex() >= 0)
+        block.synchroMode = uint8_t(synchro_->currentIndex());
+    block.geberMode = GeberModeFromItem(geber_->currentIndex());
+    if (input1_->checkedId() >= 0)
+        block.input1Function = uint8_t(input1_->checkedId());
+    if (input2_->checkedId() >= 0)
+        block.input2Function = uint8_t(input2_->checkedId());
+    for (const CheckControl& check : checks_)
+        block[check.spec->offset] = check.box->isChecked() ? 1 : 0;
+    for (const SpinControl& spin : spins_) {
+        spin.upDown->takeEditText();
+        uint8_t stored = StoredFromShown(spin.spec->scale, spin.upDown->position());
+        if (spin.spec->isCompensation() && !testMode)
+            stored = kCompensationOutsideTestMode;
+        block[spin.spec->offset] = stored;
+    }
+}
+
+void EditorBinding::ShowBlock(const ConfigBlock& block) const {
+    for (const CheckControl& check : checks_)
+        check.box->setChecked(block[check.spec->offset] != 0);
+    if (const auto item = ComboFromBikeCode(block.bike))
+        bike_->setCurrentIndex(*item);
+    synchro_->setCurrentIndex(block.synchroMode < synchro_->count() ? block.synchroMode : -1);
+    geber_->setCurrentIndex(ItemFromGeberMode(block.geberMode));
+    SelectButton(input1_, block.input1Function);
+    SelectButton(input2_, block.input2Function);
+    for (const SpinControl& spin : spins_)
+        spin.upDown->setPosition(ShownFromStored(spin.spec->scale, block[spin.spec->offset]));
+}
+
+} // namespace kx

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "config/ConfigBlock.h"
+#include "config/EditorFields.h"
+
+#include <vector>
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+
+namespace kx {
+
+class TFormHlav;
+class UpDown;
+
+// Copies the whole form into the record and the record into the whole form. The controls are
+// looked up once from the field tables, so showing the record costs no searching.
+class EditorBinding {
+  public:
+    explicit EditorBinding(TFormHlav& form);
+
+    // testMode: the compensation fields are taken from their controls only in the developer test
+    // mode; otherwise every reading sets them to 11.
+    void ReadForm(ConfigBlock& block, bool testMode) const;
+    // Sets every control from the record without running any control's own change handling.
+    // A value a spinner cannot hold is shown clamped; the record keeps it until the next reading.
+    void ShowBlock(const ConfigBlock& block) const;
+
+  private:
+    struct SpinControl {
+        const SpinFieldSpec* spec;
+        UpDown* upDown;
+    };
+    struct CheckControl {
+        const CheckFieldSpec* spec;
+        QCheckBox* box;
+    };
+
+    std::vector<SpinControl> spins_;
+    std::vector<CheckControl> checks_;
+    QComboBox* bike_;
+    QComboBox* synchro_;
+    QComboBox* geber_;
+    QButtonGroup* input1_;
+    QButtonGroup* input2_;
+};
+
+} // namespace kx

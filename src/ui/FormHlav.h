@@ -1,0 +1,53 @@
+#pragma once
+
+#include "link/Display.h"
+
+#include <QMainWindow>
+
+#include <array>
+
+class QAction;
+class QLabel;
+
+namespace kx {
+
+// The main window. It holds the controls and shows states handed to it; what the controls do is
+// decided by the form controller.
+class TFormHlav : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    static constexpr int kControlTableSize = 326;
+    static constexpr int kSpinnerOffset = 138; // a spinner sits this far after its edit
+    static constexpr int kPortCount = 20;
+
+    explicit TFormHlav(QWidget* parent = nullptr);
+
+    // Control by its object name; nullptr when there is none.
+    template <typename T>
+    T* control(const QString& name) const {
+        return findChild<T*>(name);
+    }
+    // Fills the ControlTable and creates the twenty port items under MenuCom, which are its
+    // entries 0 .. 19.
+    void FillControlTable();
+    QObject* ControlTable(int index) const { return controlTable_.at(size_t(index)); }
+    QAction* ComItem(int portIndex) const;
+    // Moves the focus on as the Tab key does.
+    void FocusNextControl() { focusNextChild(); }
+
+    // Caption and background of a label; the palette is touched only when the colour changes.
+    static void ApplyLabel(QLabel* label, const LabelState& state);
+    static QColor ColourOf(Colour colour, const QPalette& palette);
+
+  signals:
+    void closing();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    std::array<QObject*, kControlTableSize> controlTable_{};
+};
+
+} // namespace kx

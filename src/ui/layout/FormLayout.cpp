@@ -1,0 +1,217 @@
+#include "ui/layout/FormLayout.h"
+#include "ui/layout/LayoutHelpers.h"
+
+#include "config/ConfigBlock.h"
+#include "ui/widgets/Picture.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QMainWindow>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QToolButton>
+
+#include <vector>
+
+namespace kx {
+
+namespace {
+
+constexpr int kWindowWidth = 1012;
+constexpr int kWindowHeight = 879;
+constexpr int kPagesWidth = 700;
+constexpr int kPagesHeight = 497;
+constexpr QSize kPictureSize(168, 86);
+
+QLabel* MakeAlarmLabel(const char* name, const QString& text, QWidget* parent, int pixels) {
+    QLabel* label = MakeLabel(name, text, parent);
+    SetPixelFont(label, pixels, true);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, Qt::red);
+    label->setPalette(palette);
+    label->setAutoFillBackground(true);
+    return label;
+}
+
+QWidget* BuildErrorLabels(QWidget* parent) {
+    auto* panel = new QWidget(parent);
+    panel->setObjectName("ErrorLabels");
+    auto* column = new QVBoxLayout(panel);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(4);
+    for (QLabel* label : {MakeAlarmLabel("LabelEeDataErr", "Programmed data error", panel, 19),
+                          MakeAlarmLabel("LabelVersion", "", panel, 19)}) {
+        KeepPlaceWhenHidden(label);
+        label->hide();
+        column->addWidget(label, 0, Qt::AlignLeft);
+    }
+    return panel;
+}
+
+QLayout* BuildTestLabels(QWidget* parent) {
+    auto* row = new QHBoxLayout;
+    row->setSpacing(16);
+    for (int i = 1; i <= 8; ++i) {
+        QLabel* label = MakeLabel(qPrintable(QString("LabelTest%1").arg(i)),
+                                  QString("Test%1 = ---").arg(i), parent);
+        KeepPlaceWhenHidden(label);
+        label->hide();
+        row->addWidget(label);
+    }
+    row->addStretch();
+    return row;
+}
+
+QLabel* BuildPicture(QWidget* parent) {
+    QLabel* picture = MakeLabel("Image2", "", parent);
+    picture->setFixedSize(kPictureSize);
+    picture->setPixmap(IgnitionPicture(kPictureSize));
+    return picture;
+}
+
+QTabWidget* BuildPages(QWidget* parent) {
+    auto* pages = new QTabWidget(parent);
+    pages->setObjectName("PageControl1");
+    pages->setFixedSize(kPagesWidth, kPagesHeight);
+    pages->addTab(BuildPageMiscellaneous(pages), "Miscellaneous");
+    pages->addTab(BuildPageBike(pages), "Bike");
+    pages->addTab(BuildPageAdvance(pages), "Advance Map");
+    pages->addTab(BuildPageServo(pages), "Servo");
+    // Pages in the window's own colour, so labels that can be coloured show no grey box at rest.
+    for (int i = 0; i < pages->count(); ++i)
+        pages->widget(i)->setAutoFillBackground(true);
+    return pages;
+}
+
+// Tab and Enter walk the fields in this order; up-downs are no stops, hidden controls are
+// skipped by the toolkit.
+QStringList TabOrder() {
+    QStringList order = {"EditTps0",           "EditTps100",     "BitBtnTps0",
+                         "BitBtnTps100",       "EditOmez2",      "CheckBoxProgHned",
+                         "CheckBoxZakazCteni", "EditPocSynchro", "EditPilotLight",
+                         "EditClutchTime",     "EditClutchPause"};
+    for (int input = 1; input <= 2; ++input) {
+        for (int id = 0; id < 5; ++id)
+            order << QString("RadioGroupInput%1Item%2").arg(input).arg(id);
+    }
+    order << "EditOmez1"
+          << "EditRetard";
+
+    order << "ComboBoxBike"
+          << "EditPocPalcu"
+          << "ComboBoxSynchro"
+          << "EditPalec1Zac"
+          << "CheckBoxPalec1ZacH2"
+          << "CheckBoxPalec1ZacP2"
+          << "EditPalec1End"
+          << "CheckBoxPalec1EndH2"
+          << "CheckBoxPalec1EndP2"
+          << "EditPalec2Zac"
+          << "CheckBoxPalec2ZacH2"
+          << "EditPalec2End"
+          << "CheckBoxPalec2EndH2"
+          << "CheckBoxPalec2EndP2"
+          << "CheckBoxPalec2ZacP2"
+          << "EditPocKanalu"
+          << "EditKompenz1"
+          << "EditKompenz2"
+          << "ComboBoxNasobekPalcu"
+          << "EditRpmKorekce"
+          << "EditRpmPulsu"
+          << "CheckBoxInvInput2"
+          << "CheckBoxInvInput1";
+
+    for (int k = 1; k <= kAxisPoints; ++k)
+        order << QString("EditRpmAdv%1").arg(k);
+    for (int cell = 50; cell < 50 + kMapRows * kMapColumns; ++cell)
+        order << QString("Edit%1").arg(cell);
+    for (int k = 1; k <= kMapColumns; ++k)
+        order << QString("CSpinButton%1").arg(k);
+    order << "CheckBoxTpsMapa"
+          << "CheckBoxIgnAll"
+          << "BitBtnAdvMinus"
+          << "BitBtnAdvPlus"
+          << "EditBaseAdv";
+
+    order << "CheckBoxPrivEnable"
+          << "CheckBoxServoAll";
+    for (int k = 1; k <= kAxisPoints; ++k)
+        order << QString("EditRpmPriv%1").arg(k);
+    for (int k = 1; k <= kAxisPoints; ++k)
+        order << QString("EditNapPriv%1").arg(k);
+    order << "EditPrivHyster"
+          << "BitBtnServoMinus"
+          << "BitBtnServoPlus";
+
+    order << "ButtonRead"
+          << "BitBtnVerify"
+          << "BitBtnProgram";
+    return order;
+}
+
+void SetTabOrder(QMainWindow* form, QTabWidget* pages) {
+    std::vector<QWidget*> stops = {pages->tabBar()};
+    for (const QString& name : TabOrder()) {
+        auto* widget = form->findChild<QWidget*>(name);
+        Q_ASSERT_X(widget, "SetTabOrder", qPrintable(name));
+        if (!widget)
+            continue;
+        // A column button is two arrow buttons; both are stops, down first as drawn.
+        if (name.startsWith("CSpinButton")) {
+            stops.push_back(widget->findChild<QToolButton*>("down"));
+            stops.push_back(widget->findChild<QToolButton*>("up"));
+        } else {
+            stops.push_back(widget);
+        }
+    }
+    for (size_t i = 1; i < stops.size(); ++i)
+        QWidget::setTabOrder(stops[i - 1], stops[i]);
+}
+
+} // namespace
+
+void BuildFormLayout(QMainWindow* form) {
+    form->setWindowTitle("Programming of KX_FLAM3 Ignition Unit");
+    QFont font = form->font();
+    font.setFamilies({"MS Sans Serif", "Microsoft Sans Serif"});
+    font.setPixelSize(11);
+    form->setFont(font);
+
+    BuildMenu(form);
+
+    auto* client = new QWidget(form);
+    client->setObjectName("FormClient");
+    form->setCentralWidget(client);
+
+    auto* spojeni = MakeAlarmLabel("LabelSpojeni", "No Connection", client, 23);
+    spojeni->setContentsMargins(6, 2, 6, 2);
+    QTabWidget* pages = BuildPages(client);
+
+    auto* grid = new QGridLayout(client);
+    grid->setContentsMargins(6, 4, 6, 4);
+    grid->setHorizontalSpacing(10);
+    grid->setVerticalSpacing(6);
+    auto* top = new QHBoxLayout;
+    top->setSpacing(16);
+    top->addWidget(BuildToolBar(client));
+    top->addWidget(spojeni, 0, Qt::AlignVCenter);
+    top->addStretch();
+    grid->addLayout(top, 0, 0, 1, 2);
+    grid->addWidget(pages, 1, 0, Qt::AlignLeft | Qt::AlignTop);
+    grid->addWidget(BuildMonitorColumn(client), 1, 1, 2, 1);
+    grid->addWidget(BuildErrorLabels(client), 2, 0, Qt::AlignLeft | Qt::AlignTop);
+    grid->addWidget(BuildPicture(client), 3, 0, 1, 2, Qt::AlignHCenter | Qt::AlignBottom);
+    grid->addLayout(BuildTestLabels(client), 4, 0, 1, 2);
+    grid->setRowStretch(2, 1);
+    grid->setColumnStretch(1, 1);
+
+    auto* status = new QStatusBar(form);
+    status->setObjectName("StatusBar1");
+    form->setStatusBar(status);
+
+    SetTabOrder(form, pages);
+    form->resize(kWindowWidth, kWindowHeight);
+}
+
+} // namespace kx

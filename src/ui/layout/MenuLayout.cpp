@@ -1,0 +1,148 @@
+#include "ui/layout/LayoutHelpers.h"
+
+#include "ui/widgets/Picture.h"
+
+#include <QActionGroup>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStyle>
+#include <QToolButton>
+
+namespace kx {
+
+namespace {
+
+// The toolbar repeats these hints on its buttons.
+const char kHintNew[] = "New|Set default parametrs";
+const char kHintOpen[] = "Open|Open file with parametrs";
+const char kHintSave[] = "Save|Save parametrs to file";
+const char kHintPrint[] = "Print|Print parametrs";
+const char kHintRead[] = "Read|Reading parametrs from ignition";
+const char kHintVerify[] = "Verify|Compare set parametrs  with parametrs of ignition";
+const char kHintProgram[] = "Programing|Programing  set parametrs to ignition";
+
+QMenu* AddMenu(QMenuBar* bar, const char* name, const QString& title) {
+    QMenu* menu = bar->addMenu(title);
+    menu->setObjectName(name);
+    menu->menuAction()->setObjectName(QString(name) + "Action");
+    return menu;
+}
+
+QAction* AddItem(QMenu* menu, const char* name, const QString& caption,
+                 const QKeySequence& shortcut = {}, const QString& hint = {}) {
+    auto* action = new QAction(caption, menu);
+    action->setObjectName(name);
+    action->setShortcut(shortcut);
+    if (!hint.isEmpty())
+        SetHint(action, hint);
+    menu->addAction(action);
+    return action;
+}
+
+void AddSeparator(QMenu* menu, const char* name) {
+    menu->addSeparator()->setObjectName(name);
+}
+
+QToolButton* AddGlyphButton(QWidget* parent, const char* name, const QIcon& icon,
+                            const char* hint) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(name);
+    button->setIcon(icon);
+    button->setIconSize(QSize(16, 16));
+    button->setFixedSize(27, 27);
+    button->setFocusPolicy(Qt::NoFocus); // glyph buttons are no focus stops
+    SetHint(button, hint);
+    return button;
+}
+
+} // namespace
+
+void BuildMenu(QMainWindow* form) {
+    auto* bar = new QMenuBar(form);
+    bar->setObjectName("MainMenu1");
+    form->setMenuBar(bar);
+
+    QMenu* file = AddMenu(bar, "MenuFile", "&File");
+    AddItem(file, "MenuNew", "&New", QKeySequence("Ctrl+N"), kHintNew);
+    AddSeparator(file, "N3");
+    AddItem(file, "MenuOpen", "&Open", QKeySequence("F3"), kHintOpen);
+    AddSeparator(file, "N1");
+    AddItem(file, "MenuSave", "&Save", QKeySequence("F2"), kHintSave);
+    AddSeparator(file, "N2");
+    AddItem(file, "MenuPrint", "&Print", QKeySequence("Ctrl+P"), kHintPrint);
+    AddItem(file, "MenuPrintAll", "Print all");
+    AddSeparator(file, "N4");
+    AddItem(file, "MenuExit", "E&xit", {}, "Exit|End of program");
+
+    // The port items are added at start-up, one per port number.
+    QMenu* com = AddMenu(bar, "MenuCom", "&Com");
+    SetHint(com->menuAction(), "Com|Set number of com ");
+
+    QMenu* device = AddMenu(bar, "MenuDevice", "&Ignition");
+    AddItem(device, "MenuRead", "&Read", QKeySequence("F7"), kHintRead);
+    AddItem(device, "MenuVerify", "&Verify", QKeySequence("F8"), kHintVerify);
+    AddItem(device, "MenuProgram", "&Program", QKeySequence("F9"), kHintProgram);
+
+    QMenu* tools = AddMenu(bar, "MenuTools", "Tools");
+    AddItem(tools, "AdvanceMinus", "Advance -", QKeySequence("F4"),
+            "Curve A minus|Take off 1 degree of curve A");
+    AddItem(tools, "AdvancePlus", "Advance +", QKeySequence("F5"),
+            "Curve A plus|Add 1 degree of curve A");
+
+    // Exactly one language carries the check mark.
+    QMenu* language = AddMenu(bar, "MenuLanguage", "&Language");
+    auto* languages = new QActionGroup(language);
+    languages->setObjectName("MenuLanguageGroup");
+    const char* const names[] = {"MenuEnglish", "MenuGerman", "MenuFrench", "MenuCzech"};
+    const char* const captions[] = {"&English", "&German", "&French", "&Czech"};
+    for (int i = 0; i < 4; ++i) {
+        QAction* action = AddItem(language, names[i], captions[i]);
+        action->setCheckable(true);
+        action->setChecked(i == 0);
+        languages->addAction(action);
+    }
+
+    QMenu* help = AddMenu(bar, "MenuHelp", "&Help");
+    AddItem(help, "MenuContens", "&Contents...", QKeySequence("F1"));
+    AddItem(help, "MenuAbout", "&About...");
+}
+
+QWidget* BuildToolBar(QWidget* parent) {
+    auto* box = new QGroupBox(parent);
+    box->setObjectName("GroupBoxToolBar");
+    box->setFixedSize(463, 43);
+    KeepPlaceWhenHidden(box); // hidden while printing; the pages must not move up
+    auto* row = new QHBoxLayout(box);
+    row->setContentsMargins(6, 4, 6, 4);
+    row->setSpacing(2);
+
+    QStyle* style = box->style();
+    row->addWidget(
+        AddGlyphButton(box, "SpeedButton6", style->standardIcon(QStyle::SP_FileIcon), kHintNew));
+    row->addWidget(AddGlyphButton(box, "SpeedButton5",
+                                  style->standardIcon(QStyle::SP_DialogOpenButton), kHintOpen));
+    row->addWidget(AddGlyphButton(box, "SpeedButton7",
+                                  style->standardIcon(QStyle::SP_DialogSaveButton), kHintSave));
+    row->addWidget(AddGlyphButton(box, "SpeedButtonPrint", PrinterIcon(), kHintPrint));
+    row->addSpacing(16);
+
+    const struct {
+        const char* name;
+        const char* caption;
+        const char* hint;
+    } buttons[] = {{"ButtonRead", "&Read", kHintRead},
+                   {"BitBtnVerify", "&Verify", kHintVerify},
+                   {"BitBtnProgram", "&Program", kHintProgram}};
+    for (const auto& spec : buttons) {
+        QPushButton* button = MakeButton(spec.name, spec.caption, box);
+        button->setFixedHeight(27);
+        SetHint(button, spec.hint);
+        row->addWidget(button, 1);
+    }
+    return box;
+}
+
+} // namespace kx

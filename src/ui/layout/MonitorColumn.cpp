@@ -1,0 +1,79 @@
+#include "ui/layout/LayoutHelpers.h"
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QVBoxLayout>
+
+namespace kx {
+
+namespace {
+
+QProgressBar* AddGauge(QVBoxLayout* column, const char* name, int maximum, const QColor& chunk,
+                       bool withText) {
+    auto* gauge = new QProgressBar(column->parentWidget());
+    gauge->setObjectName(name);
+    gauge->setRange(0, maximum);
+    gauge->setValue(0);
+    gauge->setTextVisible(withText);
+    gauge->setFormat("%p%");
+    gauge->setAlignment(Qt::AlignCenter);
+    gauge->setFixedSize(260, 18);
+    if (chunk.isValid()) {
+        QPalette palette = gauge->palette();
+        palette.setColor(QPalette::Highlight, chunk);
+        gauge->setPalette(palette);
+    }
+    KeepPlaceWhenHidden(gauge);
+    column->addWidget(gauge, 0, Qt::AlignLeft);
+    return gauge;
+}
+
+QLabel* AddLabel(QVBoxLayout* column, const char* name, const char* text, int pixels, bool bold,
+                 bool visible = true) {
+    QLabel* label = MakeLabel(name, text, column->parentWidget());
+    SetPixelFont(label, pixels, bold);
+    // The live view paints states into the background through the palette.
+    label->setAutoFillBackground(true);
+    KeepPlaceWhenHidden(label);
+    label->setVisible(visible);
+    column->addWidget(label, 0, Qt::AlignLeft);
+    return label;
+}
+
+} // namespace
+
+QWidget* BuildMonitorColumn(QWidget* parent) {
+    auto* panel = new QWidget(parent);
+    panel->setObjectName("MonitorColumn");
+    auto* column = new QVBoxLayout(panel);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(5);
+
+    AddLabel(column, "LabelRpm", "RPM = ---", 19, true);
+    AddGauge(column, "CGaugeRpm", 100, QColor(255, 0, 255), false);
+    AddLabel(column, "LabelTpsMon", "TP= --- [%]", 19, true);
+    AddGauge(column, "CGaugeTps", 100, QColor(), false);
+    AddLabel(column, "LabelAdvance1", "ADVANCE = --- [\u00B0]", 16, true);
+    AddLabel(column, "LabelAdvance2", "ADVANCE 2 = --- [\u00B0]", 16, true, false);
+    AddLabel(column, "LabelMonSnimac1", "Snimac 1 = --- ", 16, false);
+    AddLabel(column, "LabelMonSnimac2", "Snimac 2 = --- ", 16, false);
+    AddLabel(column, "LabelNapeti", "U = --- [V]", 19, true);
+    AddLabel(column, "LabelPriveraPoz", "Throtle Des. = ---", 16, false);
+    AddLabel(column, "LabelPriveraMer", "Throtle Meas. = ---", 16, false);
+    AddLabel(column, "LabelBlocking1", "Blocking = --", 16, false);
+    AddLabel(column, "LabelMonPilotLight", "Pilot Light = --", 16, false);
+    AddLabel(column, "LabelClutchMon", "Clutch master= ---", 16, false);
+    AddLabel(column, "LabelMonRetard", "Retard = --", 16, false);
+    AddLabel(column, "LabelMonStartLimiterOut", "Limiter 1 = --", 16, false);
+    AddLabel(column, "LabelKillSwitch", "Kill switch = ---", 16, false);
+    column->addSpacing(6);
+    QLabel* message = AddLabel(column, "LabelHlaseni", "Programming:", 13, true, false);
+    QPalette palette = message->palette();
+    palette.setColor(QPalette::WindowText, Qt::black);
+    message->setPalette(palette);
+    AddGauge(column, "CGaugeProgram", 2, QColor(0, 255, 255), true);
+    column->addStretch();
+    return panel;
+}
+
+} // namespace kx

@@ -1,0 +1,199 @@
+#include "ui/layout/LayoutHelpers.h"
+
+#include "ui/widgets/UpDown.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace kx {
+
+namespace {
+
+constexpr int kEditWidth = 40;
+constexpr int kSmallEditWidth = 32;
+
+// The synchronisation box is laid out by position: the column headings above the two channel
+// boxes have to line up with the columns inside them.
+constexpr int kSpecialWidth = 420;
+constexpr int kSpecialHeight = 336;
+constexpr int kChannelX = 10;
+constexpr int kChannelWidth = 400;
+constexpr int kChannelHeight = 70;
+constexpr int kChannelRowY[] = {20, 44};
+constexpr int kRowLabelX = 10;
+constexpr int kLobeX = 130;       // edit of the lobe column
+constexpr int kColumnCentre[] = { // lobe, 2nd edge, 2nd pick-up
+    kLobeX + (kSmallEditWidth + 15) / 2, 240, 330};
+constexpr int kHeadingWidth = 90;
+
+QComboBox* MakeCombo(const char* name, QWidget* parent, const QStringList& items, int visible) {
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(name);
+    combo->addItems(items);
+    combo->setMaxVisibleItems(visible);
+    SetHint(combo, "Type of keying");
+    return combo;
+}
+
+void PlaceSpinField(const SpinField& field, int x, int y) {
+    field.edit->move(x, y);
+    field.upDown->move(x + field.edit->width(), y);
+}
+
+QGroupBox* BuildChannel(QWidget* special, int channel, int y) {
+    const QString palec = QString("Palec%1").arg(channel);
+    auto* group = new QGroupBox(QString("Channel %1").arg(channel), special);
+    group->setObjectName("GroupBox" + palec);
+    group->setGeometry(kChannelX, y, kChannelWidth, kChannelHeight);
+    const struct {
+        const char* part;
+        const char* text;
+    } rows[] = {{"Zac", "Maximum advance"}, {"End", "Start advance"}};
+    for (int r = 0; r < 2; ++r) {
+        const QString stem = palec + rows[r].part;
+        const int rowY = kChannelRowY[r];
+        MakeLabel(qPrintable("Label" + stem), rows[r].text, group)
+            ->setGeometry(kRowLabelX, rowY + 3, kLobeX - kRowLabelX - 8, 14);
+        PlaceSpinField(MakeSpinField(qPrintable(stem), group, kSmallEditWidth), kLobeX, rowY);
+        const char* const suffixes[] = {"H2", "P2"};
+        for (int c = 0; c < 2; ++c) {
+            QCheckBox* box = MakeCheckBox(qPrintable("CheckBox" + stem + suffixes[c]), "", group);
+            const QSize size = box->sizeHint();
+            box->setGeometry(kColumnCentre[c + 1] - size.width() / 2,
+                             rowY + (kFieldHeight - size.height()) / 2, size.width(),
+                             size.height());
+        }
+    }
+    return group;
+}
+
+QGroupBox* BuildSpecial(QWidget* page) {
+    auto* special = new QGroupBox(
+        "Specification of synchronization - Caution - For experienced user only!", page);
+    special->setObjectName("GroupBoxSpecial");
+    special->setFixedSize(kSpecialWidth, kSpecialHeight);
+
+    MakeLabel("LabelSynchro", "Synchronization method", special)->setGeometry(10, 23, 140, 14);
+    MakeCombo("ComboBoxSynchro", special,
+              {"1 lobe, 1 or 2 pick-up", "Short gap between lobes (inserted lobe)", "Wide lobe",
+               "Long gap between lobes (missing lobe)", "2 pick-ups, missing lobe",
+               "2 Short gaps between lobes (inserted lobe)"},
+              20)
+        ->setGeometry(150, 20, 260, 22);
+
+    PlaceSpinField(MakeSpinField("PocPalcu", special, kSmallEditWidth), 10, 52);
+    MakeLabel("LabelPocPalcu", "Number of lobes", special)->setGeometry(65, 55, 200, 14);
+    PlaceSpinField(MakeSpinField("PocKanalu", special, kSmallEditWidth), 10, 78);
+    MakeLabel("LabelPocKanalu", "Number of outputs (coils)", special)->setGeometry(65, 81, 200, 14);
+
+    const int headingY = 106;
+    const char* const headings[][2] = {
+        {"LabelLobe", "Lobe"}, {"LabelHrana2", "2nd Edge"}, {"LabelSnimac2", "2nd Pick-up"}};
+    for (int c = 0; c < 3; ++c) {
+        QLabel* heading = MakeLabel(headings[c][0], headings[c][1], special);
+        heading->setAlignment(Qt::AlignCenter);
+        heading->setGeometry(kChannelX + kColumnCentre[c] - kHeadingWidth / 2, headingY,
+                             kHeadingWidth, 14);
+    }
+    BuildChannel(special, 1, 122)->setEnabled(false);
+    BuildChannel(special, 2, 196);
+
+    MakeCombo("ComboBoxNasobekPalcu", special,
+              {"1 lobe per revolution", "2 lobe per revolution", "3 lobe per revolution",
+               "1 lobe per 2  revolution (CMPS)"},
+              30)
+        ->setGeometry(10, 274, 220, 22);
+
+    // Shown in the developer test mode only.
+    MakeLabel("LabelKompenz", "Compensation ", special)->setGeometry(10, 309, 90, 14);
+    PlaceSpinField(MakeSpinField("Kompenz1", special, kSmallEditWidth), 100, 306);
+    PlaceSpinField(MakeSpinField("Kompenz2", special, kSmallEditWidth), 160, 306);
+    return special;
+}
+
+QLayout* BuildLeftPart(QWidget* page) {
+    auto* tacho = new QGroupBox("Tachometer output", page);
+    tacho->setObjectName("GroupBoxRpm");
+    auto* grid = new QGridLayout(tacho);
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(8);
+    grid->addLayout(SpinRow(MakeSpinField("RpmPulsu", tacho, kEditWidth)), 0, 0, Qt::AlignLeft);
+    grid->addWidget(MakeLabel("LabelRpmPulsu", "Pulses per revolution", tacho), 0, 1);
+    grid->addLayout(SpinRow(MakeSpinField("RpmKorekce", tacho, kEditWidth)), 1, 0, Qt::AlignLeft);
+    grid->addWidget(MakeLabel("LabelRpmKorekce", "Correction [%]", tacho), 1, 1);
+    grid->setColumnStretch(1, 1);
+
+    auto* left = new QVBoxLayout;
+    left->setSpacing(10);
+    left->addWidget(tacho);
+    left->addSpacing(6);
+    QCheckBox* inverse2 = nullptr;
+    for (int pickup = 1; pickup <= 2; ++pickup) {
+        QCheckBox* box = MakeCheckBox(qPrintable(QString("CheckBoxInvInput%1").arg(pickup)),
+                                      QString("Inverse polarity of pick-up %1").arg(pickup), page);
+        left->addWidget(box);
+        inverse2 = box;
+    }
+    KeepPlaceWhenHidden(inverse2);
+    left->addSpacing(10);
+    const char* const hints[] = {"Version of program in ignition", "Date of program in ignition",
+                                 "Time of program in ignition"};
+    for (int i = 0; i < 3; ++i) {
+        QLabel* version = MakeLabel(qPrintable(QString("LabelVerze%1").arg(i + 1)), "", page);
+        version->setMinimumSize(180, 14); // reachable for its tooltip before the unit has answered
+        SetHint(version, hints[i]);
+        left->addWidget(version);
+    }
+    left->addStretch();
+    return left;
+}
+
+} // namespace
+
+QWidget* BuildPageBike(QTabWidget* pages) {
+    auto* page = new QWidget(pages);
+    page->setObjectName("TabSheetBike");
+
+    auto* bike = new QVBoxLayout;
+    bike->setSpacing(4);
+    bike->addWidget(MakeLabel("LabelBike", "Motorbike type", page));
+    bike->addWidget(
+        MakeCombo("ComboBoxBike", page,
+                  {"Classic (1 lobe, 1 or 2 pick-up) ",
+                   "Standard  (2 lobe  per revol., 1 or 2 pick-up) ",
+                   "Standard  (3 lobe  per revol., 1 pick-up) ",
+                   "Standard  (1 lobe 2  rev. (CMPS), 1 or 2 pick-up) ", "Special setting"},
+                  40),
+        0, Qt::AlignLeft);
+
+    auto* middle = new QHBoxLayout;
+    middle->setSpacing(12);
+    middle->addLayout(BuildLeftPart(page), 1);
+    middle->addWidget(BuildSpecial(page), 0, Qt::AlignTop);
+
+    auto* file = new QHBoxLayout;
+    file->setSpacing(6);
+    file->addWidget(MakeLabel("LabelFile1", "File:", page));
+    file->addWidget(MakeLabel("LabelFile2", "----------", page), 1);
+    QLabel* count = MakeLabel("LabelPocetProgramovani", "Number of Programing= ---", page);
+    KeepPlaceWhenHidden(count);
+    count->hide();
+    file->addWidget(count);
+
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(10, 10, 10, 10);
+    layout->setSpacing(12);
+    layout->addLayout(bike);
+    layout->addLayout(middle);
+    layout->addStretch();
+    layout->addLayout(file);
+    return page;
+}
+
+} // namespace kx

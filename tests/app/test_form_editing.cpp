@@ -1,0 +1,358 @@
+#include "config/EditorFields.h"
+#include "support/FormBench.h"
+#include "ui/widgets/MouseCheckBox.h"
+#include "ui/widgets/UpDown.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QtTest>
+
+using namespace kx;
+
+class FormEditingTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void startsWithTheStartupRecord();
+    void typedValueReachesItsField_data();
+    void typedValueReachesItsField();
+    void everySpinFieldChangesOnlyItsOwnByte();
+    void everyCheckBoxChangesOnlyItsOwnByte();
+    void keyboardToggleWaitsForTheNextReading();
+    void rejectedTextKeepsTheValue_data();
+    void rejectedTextKeepsTheValue();
+    void arrowsStepWithinTheRange();
+    void recordValuesShownClamped();
+    void compensationOutsideTestMode();
+    void listsAndRadioGroups();
+    void enterMovesTheFocusOn();
+    void newAsksFirst_data();
+    void newAsksFirst();
+    void bikeTypeSwitching();
+    void showingNeverRunsEditHandling();
+};
+
+void FormEditingTest::startsWithTheStartupRecord() {
+    FormBench b;
+    QVERIFY(b.controller.block() == StartupBlock());
+    QCOMPARE(b.get<QLineEdit>("EditOmez2")->text(), QString("11,000"));
+    QCOMPARE(b.get<QLineEdit>("Edit50")->text(), QString("4"));
+    QCOMPARE(b.get<QComboBox>("ComboBoxBike")->currentIndex(), 0);
+    QCOMPARE(b.port.openCount(), 1);
+    QVERIFY(b.form.ComItem(0)->isChecked()); // a first run uses Com 1
+}
+
+void FormEditingTest::typedValueReachesItsField_data() {
+    QTest::addColumn<QString>("edit");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<int>("stored");
+    // Offsets and stored values written out here, so a wrong binding or scale is caught.
+    QTest::newRow("start limiter") << "EditOmez1"
+                                   << "9500" << 25 << 95;
+    QTest::newRow("limiter") << "EditOmez2"
+                             << "12,300" << 13 << 123;
+    QTest::newRow("pilot light") << "EditPilotLight"
+                                 << "9150" << 7 << 91;
+    QTest::newRow("clutch time") << "EditClutchTime"
+                                 << "250" << 27 << 25;
+    QTest::newRow("clutch pause") << "EditClutchPause"
+                                  << "1230" << 28 << 123;
+    QTest::newRow("retard") << "EditRetard"
+                            << "12" << 26 << 12;
+    QTest::newRow("revolutions without ignition") << "EditPocSynchro"
+                                                  << "7" << 10 << 7;
+    QTest::newRow("tps 0 %") << "EditTps0"
+                             << "640" << 20 << 64;
+    QTest::newRow("tps 100 %") << "EditTps100"
+                               << "4750" << 21 << 225;
+    QTest::newRow("tps 100 % lowest") << "EditTps100"
+                                      << "2500" << 21 << 0;
+    QTest::newRow("tacho pulses") << "EditRpmPulsu"
+                                  << "3" << 11 << 3;
+    QTest::newRow("tacho correction") << "EditRpmKorekce"
+                                      << "-60" << 12 << 40;
+    QTest::newRow("outputs") << "EditPocKanalu"
+                             << "1" << 4 << 1;
+    QTest::newRow("base advance") << "EditBaseAdv"
+                                  << "25" << 9 << 25;
+    QTest::newRow("servo hysteresis") << "EditPrivHyster"
+                                      << "1275" << 17 << 255;
+    QTest::newRow("rpm axis 1") << "EditRpmAdv1"
+                                << "300" << 90 << 3;
+    QTest::newRow("rpm axis 10") << "EditRpmAdv10"
+                                 << "20000" << 99 << 200;
+    QTest::newRow("servo rpm 3") << "EditRpmPriv3"
+                                 << "3500" << 72 << 35;
+    QTest::newRow("servo mV 10") << "EditNapPriv10"
+                                 << "5000" << 89 << 250;
+    QTest::newRow("map cell row 2 column 3") << "Edit73"
+                                             << "60" << 123 << 60;
+    QTest::newRow("map cell row 9 column 9") << "Edit149"
+                                             << "0" << 199 << 0;
+    QTest::newRow("map cell row 0 column 0") << "Edit50"
+                                             << "17" << 100 << 17;
+}
+
+void FormEditingTest::typedValueReachesItsField() {
+    QFETCH(QString, edit);
+    QFETCH(QString, text);
+    QFETCH(int, offset);
+    QFETCH(int, stored);
+    FormBench b;
+    b.typeAndEnter(qPrintable(edit), text);
+    QCOMPARE(int(b.controller.block()[offset]), stored);
+}
+
+void FormEditingTest::everySpinFieldChangesOnlyItsOwnByte() {
+    FormBench b;
+    // A special keying with many lobes, so the lobe fields are not repaired back to 1.
+    b.controller.block().bike = 1;
+    b.controller.block().synchroMode = 1;
+    b.controller.block().lobeCount = 40;
+    b.controller.ApplyChange();
+    for (const SpinFieldSpec& spec : SpinFields()) {
+        if (spec.isCompensation())
+            continue; // forced to 11 outside the test mode
+        auto* upDown = b.form.control<UpDown>(QString::fromStdString(spec.upDownName()));
+        const int now = upDown->position();
+        const int next =
+            now + spec.increment <= spec.maximum ? now + spec.increment : now - spec.increment;
+        b.enableWithContainers(b.form.control<QWidget>(QString::fromStdString(spec.editName())));
+        const ConfigBlock before = b.controller.block();
+        b.typeAndEnter(spec.editName().c_str(), QString::number(next));
+        const ConfigBlock& after = b.controller.block();
+        int changed = 0;
+        for (int i = 0; i < kRecordSize; ++i)
+            changed += after[i] != before[i];
+        if (changed != 1 || after[spec.offset] == before[spec.offset]) {
+            for (int i = 0; i < kRecordSize; ++i) {
+                if (after[i] != before[i])
+                    qWarning("offset %d: %d -> %d", i, before[i], after[i]);
+            }
+        }
+        QVERIFY2(changed == 1 && after[spec.offset] != before[spec.offset],
+                 spec.editName().c_str());
+    }
+}
+
+void FormEditingTest::everyCheckBoxChangesOnlyItsOwnByte() {
+    FormBench b;
+    b.controller.block().bike = 1;
+    b.controller.block().synchroMode = 4; // keeps the second pick-up flags
+    b.controller.ShowBlock();
+    for (const CheckFieldSpec& spec : CheckFields()) {
+        auto* box = b.form.control<QCheckBox>(QString::fromStdString(spec.name));
+        b.showPageOf(box);
+        b.enableWithContainers(box); // the binding is tested here, not the view rules
+        const ConfigBlock before = b.controller.block();
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
+        const ConfigBlock& after = b.controller.block();
+        int changed = 0;
+        for (int i = 0; i < kRecordSize; ++i)
+            changed += after[i] != before[i];
+        QVERIFY2(changed == 1 && after[spec.offset] == (before[spec.offset] ? 0 : 1),
+                 spec.name.c_str());
+    }
+}
+
+void FormEditingTest::keyboardToggleWaitsForTheNextReading() {
+    FormBench b;
+    auto* box = b.get<MouseCheckBox>("CheckBoxTpsMapa");
+    b.showPageOf(box);
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_Space);
+    QVERIFY(box->isChecked());
+    QCOMPARE(int(b.controller.block().tpsMapa), 0);
+    b.typeAndEnter("EditBaseAdv", "11");
+    QCOMPARE(int(b.controller.block().tpsMapa), 1);
+}
+
+void FormEditingTest::rejectedTextKeepsTheValue_data() {
+    QTest::addColumn<QString>("edit");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("shownAfter");
+    QTest::newRow("limiter above range") << "EditOmez2"
+                                         << "25100"
+                                         << "11,000";
+    QTest::newRow("2499 in the 100 % field") << "EditTps100"
+                                             << "2499"
+                                             << "3,790";
+    QTest::newRow("not a number") << "EditRetard"
+                                  << "abc"
+                                  << "6";
+    QTest::newRow("fraction") << "EditBaseAdv"
+                              << "10.5"
+                              << "10";
+    QTest::newRow("map cell above 60") << "Edit55"
+                                       << "61"
+                                       << "32";
+}
+
+void FormEditingTest::rejectedTextKeepsTheValue() {
+    QFETCH(QString, edit);
+    QFETCH(QString, text);
+    QFETCH(QString, shownAfter);
+    FormBench b;
+    const ConfigBlock before = b.controller.block();
+    b.typeAndEnter(qPrintable(edit), text);
+    QVERIFY(b.controller.block() == before);
+    QCOMPARE(b.get<QLineEdit>(qPrintable(edit))->text(), shownAfter);
+}
+
+void FormEditingTest::arrowsStepWithinTheRange() {
+    FormBench b;
+    auto* first = b.get<UpDown>("UpDownRpmAdv1");
+    for (int i = 0; i < 12; ++i)
+        first->step(-1);
+    // The spinner goes down to 199 rpm, which is stored as 1 and repaired to 300 rpm.
+    QCOMPARE(first->position(), 300);
+    QCOMPARE(int(b.controller.block().rpmAdv[0]), 3);
+    auto* second = b.get<UpDown>("UpDownRpmAdv2");
+    for (int i = 0; i < 30; ++i)
+        second->step(-1);
+    QCOMPARE(second->position(), 400); // pushed above the repaired first point
+    auto* limiter = b.get<UpDown>("UpDownOmez2");
+    limiter->step(+1);
+    QCOMPARE(int(b.controller.block().limiter), 111);
+    auto* edit = b.get<QLineEdit>("EditOmez2");
+    b.showPageOf(edit);
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_Down);
+    QCOMPARE(int(b.controller.block().limiter), 110);
+}
+
+void FormEditingTest::recordValuesShownClamped() {
+    FormBench b;
+    b.controller.block().advance[5] = 61; // only a received record can hold this
+    b.controller.block().tachoCorrection = 40;
+    b.controller.block().geberMode = 0;
+    b.controller.ShowBlock();
+    QCOMPARE(b.get<QLineEdit>("Edit55")->text(), QString("60"));
+    QCOMPARE(int(b.controller.block().advance[5]), 61);
+    QCOMPARE(b.get<QLineEdit>("EditRpmKorekce")->text(), QString("-60"));
+    QCOMPARE(b.get<QComboBox>("ComboBoxNasobekPalcu")->currentText(),
+             QString("1 lobe per 2  revolution (CMPS)"));
+    b.controller.ReadForm();
+    QCOMPARE(int(b.controller.block().advance[5]), 60);
+    QCOMPARE(int(b.controller.block().geberMode), 0);
+}
+
+void FormEditingTest::compensationOutsideTestMode() {
+    FormBench b;
+    b.controller.block().compensation1 = 40;
+    b.controller.block().compensation2 = 50;
+    b.controller.ShowBlock();
+    QCOMPARE(int(b.controller.block().compensation1), 40);
+    b.typeAndEnter("EditRetard", "7");
+    QCOMPARE(int(b.controller.block().compensation1), 11);
+    QCOMPARE(int(b.controller.block().compensation2), 11);
+}
+
+void FormEditingTest::listsAndRadioGroups() {
+    FormBench b;
+    auto* geber = b.get<QComboBox>("ComboBoxNasobekPalcu");
+    b.controller.block().bike = 1; // the list is offered for the special type
+    b.controller.ShowBlock();
+    geber->setCurrentIndex(1);
+    emit geber->activated(1);
+    QCOMPARE(int(b.controller.block().geberMode), 2);
+
+    auto* group = b.get<QGroupBox>("RadioGroupInput2");
+    const auto buttons = group->findChildren<QRadioButton*>();
+    QCOMPARE(buttons.size(), 5);
+    b.showPageOf(group);
+    QTest::mouseClick(buttons[3], Qt::LeftButton, {}, QPoint(6, buttons[3]->height() / 2));
+    QCOMPARE(int(b.controller.block().input2Function), 3);
+    // An input function the list does not have shows no choice and survives a reading.
+    b.controller.block().input1Function = 9;
+    b.controller.ShowBlock();
+    b.controller.ReadForm();
+    QCOMPARE(int(b.controller.block().input1Function), 9);
+}
+
+void FormEditingTest::enterMovesTheFocusOn() {
+    FormBench b;
+    b.controller.block().tpsMapa = 1;
+    b.controller.ShowBlock();
+    b.typeAndEnter("Edit59", "33");
+    QCOMPARE(QApplication::focusWidget()->objectName(), QString("Edit60"));
+    QCOMPARE(int(b.controller.block().advance[9]), 33);
+    b.typeAndEnter("EditRpmAdv10", "10000");
+    QCOMPARE(QApplication::focusWidget()->objectName(), QString("Edit50"));
+    b.typeAndEnter("EditOmez2", "12000");
+    QCOMPARE(QApplication::focusWidget()->objectName(), QString("CheckBoxProgHned"));
+}
+
+void FormEditingTest::newAsksFirst_data() {
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("reset");
+    QTest::newRow("yes") << int(Dialogs::Answer::Yes) << true;
+    QTest::newRow("no") << int(Dialogs::Answer::No) << false;
+    QTest::newRow("cancel") << int(Dialogs::Answer::Cancel) << false;
+}
+
+void FormEditingTest::newAsksFirst() {
+    QFETCH(int, answer);
+    QFETCH(bool, reset);
+    FormBench b;
+    b.get<QLabel>("LabelFile2")->setText("tuned.ign");
+    b.controller.block().input1Function = 2;
+    b.controller.ShowBlock();
+    b.typeAndEnter("EditBaseAdv", "30");
+    b.dialogs.answer = Dialogs::Answer(answer);
+    b.form.control<QAction>("MenuNew")->trigger();
+    QCOMPARE(b.dialogs.questions.back(), std::string("Do you want default setting?"));
+    QCOMPARE(int(b.controller.block().baseAdv), reset ? 10 : 30);
+    QCOMPARE(b.get<QLineEdit>("EditBaseAdv")->text(), reset ? QString("10") : QString("30"));
+    QCOMPARE(b.get<QLabel>("LabelFile2")->text(), reset ? QString() : QString("tuned.ign"));
+    QCOMPARE(int(b.controller.block().input1Function), 2); // New never touches the inputs
+}
+
+void FormEditingTest::bikeTypeSwitching() {
+    FormBench b;
+    auto* bike = b.get<QComboBox>("ComboBoxBike");
+    auto choose = [&](int item) {
+        bike->setCurrentIndex(item);
+        emit bike->activated(item);
+    };
+    choose(2); // three lobes, one pick-up
+    QCOMPARE(int(b.controller.block().bike), 3);
+    QCOMPARE(int(b.controller.block().outputCount), 1);
+    QCOMPARE(int(b.controller.block().geberMode), 3);
+    b.typeAndEnter("EditBaseAdv", "22");
+    choose(4); // special: the keying and the edit stay
+    QCOMPARE(int(b.controller.block().bike), 1);
+    QCOMPARE(int(b.controller.block().outputCount), 1);
+    QCOMPARE(int(b.controller.block().baseAdv), 22);
+    auto* synchro = b.get<QComboBox>("ComboBoxSynchro");
+    synchro->setCurrentIndex(3);
+    emit synchro->activated(3);
+    QCOMPARE(int(b.controller.block().synchroMode), 3);
+    QCOMPARE(int(b.controller.block().baseAdv), 22);
+    choose(1); // a standard type again discards the edits
+    QCOMPARE(int(b.controller.block().bike), 2);
+    QCOMPARE(int(b.controller.block().synchroMode), 0);
+    QCOMPARE(int(b.controller.block().baseAdv), 10);
+}
+
+void FormEditingTest::showingNeverRunsEditHandling() {
+    FormBench b;
+    b.form.control<QCheckBox>("CheckBoxProgHned")->setChecked(true); // not by the mouse
+    const size_t sent = b.port.writtenFrames().size();
+    ConfigBlock other = StartupBlock();
+    other.baseAdv = 30;
+    other.tpsMapa = 1;
+    other.input2Function = 4;
+    b.controller.block() = other;
+    b.controller.ShowBlock();
+    QCOMPARE(b.controller.link().engine().transferMode(), ModeIdle);
+    QCOMPARE(b.port.writtenFrames().size(), sent);
+    QVERIFY(b.controller.block() == other);
+}
+
+QTEST_MAIN(FormEditingTest)
+#include "test_form_editing.moc"

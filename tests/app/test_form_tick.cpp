@@ -1,0 +1,108 @@
+#include "support/FormBench.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QProgressBar>
+#include <QtTest>
+
+using namespace kx;
+
+namespace {
+
+std::vector<uint8_t> Telegram() {
+    std::vector<uint8_t> t(102, 0);
+    t[0] = 0xB0;
+    t[1] = 0xB8; // 3000 rpm
+    t[2] = 0x0B;
+    t[100] = 50;
+    uint8_t sum = 0xFF;
+    for (int i = 0; i < 101; ++i)
+        sum ^= t[i];
+    t[101] = sum;
+    return t;
+}
+
+} // namespace
+
+class FormTickTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void noConnectionShowsAndHides();
+    void statusMessageHoldsThenDisappears();
+    void functionKeysStartTheExchanges_data();
+    void functionKeysStartTheExchanges();
+    void comMenuMovesTheCheckMark();
+};
+
+void FormTickTest::noConnectionShowsAndHides() {
+    FormBench b(false);
+    auto* label = b.get<QLabel>("LabelSpojeni");
+    b.controller.Timer1Timer();
+    QVERIFY(label->isVisibleTo(&b.form));
+    b.port.feedReceived(Telegram());
+    b.controller.Timer1Timer();
+    QVERIFY(!label->isVisibleTo(&b.form));
+    int silent = 0;
+    while (!label->isVisibleTo(&b.form) && silent < 40) {
+        b.controller.Timer1Timer();
+        ++silent;
+    }
+    QCOMPARE(silent, 18);
+}
+
+void FormTickTest::statusMessageHoldsThenDisappears() {
+    FormBench b(false);
+    auto* status = b.get<QLabel>("LabelHlaseni");
+    auto* gauge = b.get<QProgressBar>("CGaugeProgram");
+    QVERIFY(!status->isVisibleTo(&b.form));
+    b.form.control<QAction>("MenuRead")->trigger();
+    QCOMPARE(status->text(), QString("Read:"));
+    QVERIFY(status->isVisibleTo(&b.form));
+    QVERIFY(gauge->isVisibleTo(&b.form));
+    for (int i = 0; i < 24; ++i)
+        b.controller.Timer1Timer();
+    QCOMPARE(status->text(), QString("Read error!"));
+    QCOMPARE(status->palette().color(QPalette::Window), QColor(255, 0, 0));
+    for (int i = 0; i < 199; ++i)
+        b.controller.Timer1Timer();
+    QVERIFY(status->isVisibleTo(&b.form));
+    b.controller.Timer1Timer();
+    QVERIFY(!status->isVisibleTo(&b.form));
+    QVERIFY(!gauge->isVisibleTo(&b.form));
+}
+
+void FormTickTest::functionKeysStartTheExchanges_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("command");
+    QTest::newRow("F7 reads") << int(Qt::Key_F7) << 0x40;
+    QTest::newRow("F8 verifies") << int(Qt::Key_F8) << 0x41;
+    QTest::newRow("F9 programs") << int(Qt::Key_F9) << 0x00;
+}
+
+void FormTickTest::functionKeysStartTheExchanges() {
+    QFETCH(int, key);
+    QFETCH(int, command);
+    FormBench b;
+    QTest::keyClick(&b.form, Qt::Key(key));
+    QCOMPARE(int(b.controller.link().engine().commandByte()), command);
+    QVERIFY(b.controller.link().engine().transferMode() != ModeIdle);
+}
+
+void FormTickTest::comMenuMovesTheCheckMark() {
+    FormBench b(false);
+    QCOMPARE(b.port.openCount(), 1);
+    b.port.failOpen(true);
+    b.form.ComItem(4)->trigger();
+    QCOMPARE(b.controller.choices().portIndex, uint8_t(4));
+    QCOMPARE(b.port.openCount(), 2);
+    QCOMPARE(b.port.closeCount(), 1);
+    QVERIFY(b.form.ComItem(4)->isChecked());
+    QVERIFY(!b.form.ComItem(0)->isChecked());
+    QCOMPARE(b.dialogs.messages.size(), size_t(1));
+    QVERIFY(b.dialogs.messages[0].rfind("Com opening error!", 0) == 0);
+    QCOMPARE(b.form.ComItem(19)->text(), QString("Com 20"));
+}
+
+QTEST_MAIN(FormTickTest)
+#include "test_form_tick.moc"

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "app/FormController.h"
+#include "support/FakeSerialPort.h"
+#include "support/RecordingDialogs.h"
+#include "ui/FormHlav.h"
+
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTest>
+
+namespace kx {
+
+// The main window with its controller on an in-memory port, created as at start-up.
+struct FormBench {
+    TFormHlav form;
+    FakeSerialPort port;
+    RecordingDialogs dialogs;
+    FormController controller{form, port, dialogs, {}};
+
+    explicit FormBench(bool show = true) {
+        controller.FormCreate();
+        if (show) {
+            form.show();
+            if (!QTest::qWaitForWindowExposed(&form))
+                qWarning("the window was not exposed");
+        }
+    }
+
+    template <typename T>
+    T* get(const char* name) const {
+        T* control = form.control<T>(name);
+        if (!control)
+            qFatal("no control named %s", name);
+        return control;
+    }
+
+    // Brings the tab page holding a control to the front, as a user would before using it.
+    void showPageOf(QWidget* control) const {
+        auto* pages = get<QTabWidget>("PageControl1");
+        for (int i = 0; i < pages->count(); ++i) {
+            if (pages->widget(i)->isAncestorOf(control))
+                pages->setCurrentIndex(i);
+        }
+    }
+
+    // Enables a control and its containers, whatever the view rules decided, to test its binding.
+    void enableWithContainers(QWidget* control) {
+        for (QWidget* w = control; w && w != &form; w = w->parentWidget())
+            w->setEnabled(true);
+    }
+
+    // Types text into a spin field's edit as a user would and presses Enter.
+    void typeAndEnter(const char* editName, const QString& text) {
+        auto* edit = get<QLineEdit>(editName);
+        showPageOf(edit);
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+        QTest::keyClick(edit, Qt::Key_Return);
+    }
+};
+
+} // namespace kx
