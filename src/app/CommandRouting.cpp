@@ -6,6 +6,7 @@
 #include "ui/Dialogs.h"
 #include "ui/FormHlav.h"
 #include "ui/widgets/MouseCheckBox.h"
+#include "ui/widgets/SpinButton.h"
 #include "ui/widgets/UpDown.h"
 
 #include <QAbstractButton>
@@ -52,8 +53,10 @@ void FormController::ConnectCommands() {
     connect(form_.control<QComboBox>("ComboBoxNasobekPalcu"), &QComboBox::activated, this,
             &FormController::EditExit);
 
+    // A command reached from a menu item, a button, or both.
     auto route = [this](const char* action, const char* button, void (FormController::*handler)()) {
-        connect(form_.control<QAction>(action), &QAction::triggered, this, handler);
+        if (action)
+            connect(form_.control<QAction>(action), &QAction::triggered, this, handler);
         if (button)
             connect(form_.control<QAbstractButton>(button), &QAbstractButton::clicked, this,
                     handler);
@@ -65,6 +68,29 @@ void FormController::ConnectCommands() {
     route("MenuContens", nullptr, &FormController::MenuContensClick);
     route("MenuAbout", nullptr, &FormController::MenuAboutClick);
     connect(form_.control<QAction>("MenuExit"), &QAction::triggered, &form_, &QWidget::close);
+
+    route(nullptr, "BitBtnTps0", &FormController::BitBtnTps0Click);
+    route(nullptr, "BitBtnTps100", &FormController::BitBtnTps100Click);
+    const std::pair<const char*, const char*> advanceSteps[] = {{"AdvanceMinus", "BitBtnAdvMinus"},
+                                                                {"AdvancePlus", "BitBtnAdvPlus"}};
+    for (const auto& [action, button] : advanceSteps) {
+        const Step step = action == advanceSteps[0].first ? Step::Down : Step::Up;
+        connect(form_.control<QAction>(action), &QAction::triggered, this,
+                [this, step] { StepAdvanceClick(step); });
+        connect(form_.control<QAbstractButton>(button), &QAbstractButton::clicked, this,
+                [this, step] { StepAdvanceClick(step); });
+    }
+    for (int column = 0; column < kMapColumns; ++column) {
+        auto* spin = form_.control<SpinButton>(QString("CSpinButton%1").arg(column + 1));
+        connect(spin, &SpinButton::downClicked, this,
+                [this, column] { CSpinButtonClick(column, Step::Down); });
+        connect(spin, &SpinButton::upClicked, this,
+                [this, column] { CSpinButtonClick(column, Step::Up); });
+    }
+    connect(form_.control<QAbstractButton>("BitBtnServoMinus"), &QAbstractButton::clicked, this,
+            [this] { StepServoClick(Step::Down); });
+    connect(form_.control<QAbstractButton>("BitBtnServoPlus"), &QAbstractButton::clicked, this,
+            [this] { StepServoClick(Step::Up); });
 
     const char* languages[] = {"MenuEnglish", "MenuGerman", "MenuFrench", "MenuCzech"};
     for (uint8_t i = 0; i < 4; ++i) {
@@ -199,6 +225,43 @@ void FormController::MenuContensClick() {
 void FormController::MenuAboutClick() {
     QMessageBox::about(&form_, form_.windowTitle(),
                        "Programming of KX_FLAM3 Ignition Unit\nBuilt " __DATE__ " " __TIME__);
+}
+
+} // namespace kx
+
+namespace kx {
+
+void FormController::StepAdvanceClick(Step step) {
+    ReadForm();
+    NormaliseBlock(block_, choices_);
+    const bool wholeMap = form_.control<QAbstractButton>("CheckBoxIgnAll")->isChecked();
+    StepAdvance(block_, step, wholeMap, {point_.tpsRow, point_.rpmColumn, point_.rpmBelowAxis});
+    NormaliseBlock(block_, choices_);
+    ApplyChange();
+}
+
+void FormController::CSpinButtonClick(int column, Step step) {
+    ReadForm();
+    StepSpeedColumn(block_, column, step);
+    ApplyChange();
+}
+
+void FormController::StepServoClick(Step step) {
+    ReadForm();
+    const bool wholeTable = form_.control<QAbstractButton>("CheckBoxServoAll")->isChecked();
+    StepServo(block_, step, wholeTable, point_.servoColumn);
+    ApplyChange();
+}
+
+// The captures take the live voltage without reading the form first.
+void FormController::BitBtnTps0Click() {
+    if (CaptureTps0(block_, link_.live().liveTpsMv))
+        ApplyChange();
+}
+
+void FormController::BitBtnTps100Click() {
+    if (CaptureTps100(block_, link_.live().liveTpsMv))
+        ApplyChange();
 }
 
 } // namespace kx

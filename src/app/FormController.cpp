@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QProgressBar>
@@ -26,7 +27,7 @@ const QString kLanguageWords[] = {"ENGLISH", "DEUTSCH", "FRANCE", "CESKY"};
 FormController::FormController(TFormHlav& form, SerialPort& port, Dialogs& dialogs,
                                QStringList arguments)
     : form_(form), port_(port), dialogs_(dialogs), arguments_(std::move(arguments)),
-      link_(block_, texts_, port_, *this), binding_(form), monitorPanel_(form) {
+      link_(block_, texts_, port_, *this), binding_(form), monitorPanel_(form), viewRules_(form) {
     timer1_.setInterval(DeviceLink::kTickMs);
     timer1_.setTimerType(Qt::PreciseTimer);
     connect(&timer1_, &QTimer::timeout, this, &FormController::Timer1Timer);
@@ -35,6 +36,7 @@ FormController::FormController(TFormHlav& form, SerialPort& port, Dialogs& dialo
 
 void FormController::FormCreate() {
     form_.FillControlTable();
+    marker_.emplace(form_);
     ConnectCommands();
     choices_.portIndex = kStartPortIndex;
     block_.bike = 0;
@@ -69,6 +71,10 @@ void FormController::Timer1Timer() {
     const QWidget* servoGroup = form_.control<QWidget>("GroupBoxPrivera");
     link_.Tick(printView_, !servoGroup->isHidden());
     ApplyLinkStates();
+    const LiveValues& live = link_.live();
+    point_ = TrackOperatingPoint(block_, live.liveRpm, live.liveTpsPercent,
+                                 form_.control<QCheckBox>("CheckBoxTpsMapa")->isChecked());
+    marker_->Mark(point_);
 }
 
 void FormController::ApplyLinkStates() {
@@ -114,6 +120,15 @@ void FormController::ApplyChange() {
 }
 
 void FormController::ApplyViewRules() {
+    ViewInputs inputs;
+    inputs.printView = printView_;
+    inputs.testMode = testMode_;
+    inputs.tpsRowsTicked = form_.control<QCheckBox>("CheckBoxTpsMapa")->isChecked();
+    inputs.specialSelected = form_.control<QComboBox>("ComboBoxBike")->currentIndex() == 4;
+    inputs.synchroItem = form_.control<QComboBox>("ComboBoxSynchro")->currentIndex();
+    inputs.programAfterChange = form_.control<QCheckBox>("CheckBoxProgHned")->isChecked();
+    viewRules_.Apply(ComputeViewRules(block_, inputs));
+
     const UnitInfo& unit = link_.engine().unitInfo();
     form_.control<QLabel>("LabelVerze1")->setText(QString::fromStdString(unit.unitVersionText));
     form_.control<QLabel>("LabelVerze2")->setText(QString::fromStdString(unit.unitDateText));

@@ -1,9 +1,12 @@
 #pragma once
 
 #include "app/MonitorPanel.h"
+#include "app/OperatingPointMarker.h"
 #include "config/ConfigBlock.h"
+#include "config/MapTools.h"
 #include "link/DeviceLink.h"
 #include "ui/EditorBinding.h"
+#include "ui/ViewRulesApplier.h"
 #include "ui/text/MessageTexts.h"
 
 #include <QObject>
@@ -11,6 +14,7 @@
 #include <QTimer>
 
 #include <map>
+#include <optional>
 #include <string>
 
 class QLineEdit;
@@ -46,6 +50,7 @@ class FormController : public QObject, private TransferEvents {
     AppChoices& choices() { return choices_; }
     const MessageTexts& texts() const { return texts_; }
     DeviceLink& link() { return link_; }
+    const OperatingPoint& operatingPoint() const { return point_; }
     bool testMode() const { return testMode_; }
 
   private:
@@ -79,6 +84,11 @@ class FormController : public QObject, private TransferEvents {
     void MenuLanguageClick(uint8_t languageIndex);
     void MenuContensClick();
     void MenuAboutClick();
+    void StepAdvanceClick(Step step);
+    void CSpinButtonClick(int column, Step step);
+    void StepServoClick(Step step);
+    void BitBtnTps0Click();
+    void BitBtnTps100Click();
 
     TFormHlav& form_;
     SerialPort& port_;
@@ -91,6 +101,9 @@ class FormController : public QObject, private TransferEvents {
     DeviceLink link_;
     EditorBinding binding_;
     MonitorPanel monitorPanel_;
+    ViewRulesApplier viewRules_;
+    std::optional<OperatingPointMarker> marker_; // needs the filled ControlTable
+    OperatingPoint point_;
     uint32_t telegramsShown_ = 0;
     QTimer timer1_;
     std::map<int, std::string> portOverrides_; // port number -> device

@@ -1,14 +1,18 @@
 #include "app/FormController.h"
 #include "link/serial/QtSerialPort.h"
+#include "store/RecordCopy.h"
 #include "support/RecordingDialogs.h"
 #include "ui/FormHlav.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <fstream>
 
 using namespace kx;
 
@@ -21,8 +25,20 @@ class FormAgainstSimTest : public QObject {
     void cleanupTestCase();
     void liveDataArrives();
     void programAnEditedMapAndReadItBack();
+    void tuningTheMarkedCellReachesTheUnit();
 
   private:
+    QString imagePath() const { return dir_.filePath("image.txt"); }
+    // The advance cell as the simulated unit keeps it, or -1 before its first programming.
+    int UnitCell(int index) const {
+        std::ifstream in(imagePath().toStdString());
+        if (!in)
+            return -1;
+        ConfigBlock image = StartupBlock();
+        ReadRecordCopy(in, image);
+        return image.advance[index];
+    }
+
     QTemporaryDir dir_;
     QProcess sim_;
 };
@@ -32,7 +48,7 @@ void FormAgainstSimTest::initTestCase() {
     QSKIP("the simulated unit needs a pseudo-terminal");
 #else
     const QString link = dir_.filePath("unit");
-    sim_.start(KX_SIM_PATH, {"--link", link});
+    sim_.start(KX_SIM_PATH, {"--link", link, "--image", imagePath()});
     QVERIFY(sim_.waitForReadyRead(5000));
     qputenv("KX_FLAM3_COM1", link.toUtf8());
 #endif
@@ -86,6 +102,32 @@ void FormAgainstSimTest::programAnEditedMapAndReadItBack() {
     QCOMPARE(int(controller.block().advance[95]), 47);
     QCOMPARE(cell->text(), QString("47"));
     QVERIFY(!form.control<QLabel>("LabelVerze1")->text().isEmpty());
+}
+
+void FormAgainstSimTest::tuningTheMarkedCellReachesTheUnit() {
+    TFormHlav form;
+    QtSerialPort port;
+    RecordingDialogs dialogs;
+    FormController controller(form, port, dialogs, {});
+    controller.FormCreate();
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+
+    // Ticking "Programming after change" programs the unit at once.
+    auto* programAfterChange = form.control<QCheckBox>("CheckBoxProgHned");
+    QTest::mouseClick(programAfterChange, Qt::LeftButton, {},
+                      QPoint(6, programAfterChange->height() / 2));
+    QTRY_VERIFY_WITH_TIMEOUT(controller.link().engine().programDone(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(!controller.operatingPoint().rpmBelowAxis &&
+                                 controller.link().engine().transferMode() == ModeIdle,
+                             5000);
+
+    const OperatingPoint point = controller.operatingPoint();
+    const int cell = MapIndex(point.tpsRow, point.rpmColumn);
+    const int tuned = controller.block().advance[cell] + 1;
+    QTest::keyClick(&form, Qt::Key_F5);
+    QCOMPARE(int(controller.block().advance[cell]), tuned);
+    QTRY_COMPARE_WITH_TIMEOUT(UnitCell(cell), tuned, 5000);
 }
 
 QTEST_MAIN(FormAgainstSimTest)

@@ -10,6 +10,8 @@
 #include <QRadioButton>
 #include <QtTest>
 
+#include <set>
+
 using namespace kx;
 
 class FormEditingTest : public QObject {
@@ -50,51 +52,48 @@ void FormEditingTest::typedValueReachesItsField_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("offset");
     QTest::addColumn<int>("stored");
+    QTest::addColumn<int>("input1"); // the function that makes the field editable
     // Offsets and stored values written out here, so a wrong binding or scale is caught.
     QTest::newRow("start limiter") << "EditOmez1"
-                                   << "9500" << 25 << 95;
+                                   << "9500" << 25 << 95 << 4;
     QTest::newRow("limiter") << "EditOmez2"
-                             << "12,300" << 13 << 123;
+                             << "12,300" << 13 << 123 << 0;
     QTest::newRow("pilot light") << "EditPilotLight"
-                                 << "9150" << 7 << 91;
+                                 << "9150" << 7 << 91 << 0;
     QTest::newRow("clutch time") << "EditClutchTime"
-                                 << "250" << 27 << 25;
+                                 << "250" << 27 << 25 << 2;
     QTest::newRow("clutch pause") << "EditClutchPause"
-                                  << "1230" << 28 << 123;
+                                  << "1230" << 28 << 123 << 2;
     QTest::newRow("retard") << "EditRetard"
-                            << "12" << 26 << 12;
+                            << "12" << 26 << 12 << 3;
     QTest::newRow("revolutions without ignition") << "EditPocSynchro"
-                                                  << "7" << 10 << 7;
+                                                  << "7" << 10 << 7 << 0;
     QTest::newRow("tps 0 %") << "EditTps0"
-                             << "640" << 20 << 64;
+                             << "640" << 20 << 64 << 0;
     QTest::newRow("tps 100 %") << "EditTps100"
-                               << "4750" << 21 << 225;
+                               << "4750" << 21 << 225 << 0;
     QTest::newRow("tps 100 % lowest") << "EditTps100"
-                                      << "2500" << 21 << 0;
+                                      << "2500" << 21 << 0 << 0;
     QTest::newRow("tacho pulses") << "EditRpmPulsu"
-                                  << "3" << 11 << 3;
+                                  << "3" << 11 << 3 << 0;
     QTest::newRow("tacho correction") << "EditRpmKorekce"
-                                      << "-60" << 12 << 40;
-    QTest::newRow("outputs") << "EditPocKanalu"
-                             << "1" << 4 << 1;
+                                      << "-60" << 12 << 40 << 0;
     QTest::newRow("base advance") << "EditBaseAdv"
-                                  << "25" << 9 << 25;
+                                  << "25" << 9 << 25 << 0;
     QTest::newRow("servo hysteresis") << "EditPrivHyster"
-                                      << "1275" << 17 << 255;
+                                      << "1275" << 17 << 255 << 0;
     QTest::newRow("rpm axis 1") << "EditRpmAdv1"
-                                << "300" << 90 << 3;
+                                << "300" << 90 << 3 << 0;
     QTest::newRow("rpm axis 10") << "EditRpmAdv10"
-                                 << "20000" << 99 << 200;
+                                 << "20000" << 99 << 200 << 0;
     QTest::newRow("servo rpm 3") << "EditRpmPriv3"
-                                 << "3500" << 72 << 35;
+                                 << "3500" << 72 << 35 << 0;
     QTest::newRow("servo mV 10") << "EditNapPriv10"
-                                 << "5000" << 89 << 250;
-    QTest::newRow("map cell row 2 column 3") << "Edit73"
-                                             << "60" << 123 << 60;
+                                 << "5000" << 89 << 250 << 0;
+    QTest::newRow("map cell row 9 column 3") << "Edit143"
+                                             << "60" << 193 << 60 << 0;
     QTest::newRow("map cell row 9 column 9") << "Edit149"
-                                             << "0" << 199 << 0;
-    QTest::newRow("map cell row 0 column 0") << "Edit50"
-                                             << "17" << 100 << 17;
+                                             << "0" << 199 << 0 << 0;
 }
 
 void FormEditingTest::typedValueReachesItsField() {
@@ -102,41 +101,49 @@ void FormEditingTest::typedValueReachesItsField() {
     QFETCH(QString, text);
     QFETCH(int, offset);
     QFETCH(int, stored);
+    QFETCH(int, input1);
     FormBench b;
+    b.controller.block().input1Function = uint8_t(input1);
+    b.controller.ShowBlock();
+    QVERIFY(b.get<QLineEdit>(qPrintable(edit))->isEnabled());
     b.typeAndEnter(qPrintable(edit), text);
     QCOMPARE(int(b.controller.block()[offset]), stored);
 }
 
 void FormEditingTest::everySpinFieldChangesOnlyItsOwnByte() {
     FormBench b;
-    // A special keying with many lobes, so the lobe fields are not repaired back to 1.
+    // A special keying with many lobes, so the lobe fields are editable and not repaired to 1,
+    // and the throttle rows on, so every map row is shown.
     b.controller.block().bike = 1;
     b.controller.block().synchroMode = 1;
     b.controller.block().lobeCount = 40;
-    b.controller.ApplyChange();
-    for (const SpinFieldSpec& spec : SpinFields()) {
-        if (spec.isCompensation())
-            continue; // forced to 11 outside the test mode
-        auto* upDown = b.form.control<UpDown>(QString::fromStdString(spec.upDownName()));
-        const int now = upDown->position();
-        const int next =
-            now + spec.increment <= spec.maximum ? now + spec.increment : now - spec.increment;
-        b.enableWithContainers(b.form.control<QWidget>(QString::fromStdString(spec.editName())));
-        const ConfigBlock before = b.controller.block();
-        b.typeAndEnter(spec.editName().c_str(), QString::number(next));
-        const ConfigBlock& after = b.controller.block();
-        int changed = 0;
-        for (int i = 0; i < kRecordSize; ++i)
-            changed += after[i] != before[i];
-        if (changed != 1 || after[spec.offset] == before[spec.offset]) {
-            for (int i = 0; i < kRecordSize; ++i) {
-                if (after[i] != before[i])
-                    qWarning("offset %d: %d -> %d", i, before[i], after[i]);
-            }
+    b.controller.block().tpsMapa = 1;
+    std::set<std::string> covered;
+    // The start limiter, retard and clutch fields are editable only with their input function.
+    for (const auto& [input1, input2] : {std::pair{4, 3}, std::pair{2, 0}}) {
+        b.controller.block().input1Function = uint8_t(input1);
+        b.controller.block().input2Function = uint8_t(input2);
+        b.controller.ApplyChange();
+        for (const SpinFieldSpec& spec : SpinFields()) {
+            auto* edit = b.form.control<QLineEdit>(QString::fromStdString(spec.editName()));
+            if (spec.isCompensation() || !edit->isEnabled())
+                continue; // compensation is forced to 11 outside the test mode
+            auto* upDown = b.form.control<UpDown>(QString::fromStdString(spec.upDownName()));
+            const int now = upDown->position();
+            const int next =
+                now + spec.increment <= spec.maximum ? now + spec.increment : now - spec.increment;
+            const ConfigBlock before = b.controller.block();
+            b.typeAndEnter(spec.editName().c_str(), QString::number(next));
+            const ConfigBlock& after = b.controller.block();
+            int changed = 0;
+            for (int i = 0; i < kRecordSize; ++i)
+                changed += after[i] != before[i];
+            QVERIFY2(changed == 1 && after[spec.offset] != before[spec.offset],
+                     spec.editName().c_str());
+            covered.insert(spec.name);
         }
-        QVERIFY2(changed == 1 && after[spec.offset] != before[spec.offset],
-                 spec.editName().c_str());
     }
+    QCOMPARE(covered.size(), SpinFields().size() - 2);
 }
 
 void FormEditingTest::everyCheckBoxChangesOnlyItsOwnByte() {

@@ -1,0 +1,215 @@
+#include "support/FormBench.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QPushButton>
+#include <QToolButton>
+#include <QtTest>
+
+#include <algorithm>
+
+using namespace kx;
+
+namespace {
+
+const QColor kLime(0, 255, 0);
+
+// A live telegram for the given speed, throttle percentage and throttle converter count.
+std::vector<uint8_t> Telegram(int rpm, int tpsPercent, int tpsRaw = 0) {
+    std::vector<uint8_t> t(102, 0);
+    t[0] = 0xB0;
+    t[1] = uint8_t(rpm);
+    t[2] = uint8_t(rpm >> 8);
+    t[3] = uint8_t(tpsRaw);
+    t[4] = uint8_t(tpsRaw >> 8);
+    t[41] = uint8_t(tpsPercent);
+    t[100] = 50;
+    uint8_t sum = 0xFF;
+    for (int i = 0; i < 101; ++i)
+        sum ^= t[i];
+    t[101] = sum;
+    return t;
+}
+
+bool Marked(QWidget* control) {
+    const auto role = control->inherits("QLineEdit") ? QPalette::Base : QPalette::Window;
+    return control->palette().color(role) == kLime;
+}
+
+// The window with throttle rows on, fed one telegram and ticked once.
+struct TuningBench : FormBench {
+    TuningBench() {
+        controller.block().tpsMapa = 1;
+        controller.ShowBlock();
+    }
+    void engineAt(int rpm, int tpsPercent, int tpsRaw = 0) {
+        port.feedReceived(Telegram(rpm, tpsPercent, tpsRaw));
+        controller.Timer1Timer();
+    }
+    std::vector<QString> markedControls() const {
+        std::vector<QString> names;
+        for (QWidget* w : form.findChildren<QWidget*>()) {
+            if ((w->inherits("QLineEdit") || w->objectName().startsWith("LabelTps")) && Marked(w))
+                names.push_back(w->objectName());
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+};
+
+} // namespace
+
+class LiveTuningTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void markFollowsTheEngine_data();
+    void markFollowsTheEngine();
+    void advanceStepsOnTheMarkedCell();
+    void functionKeysAndButtonsAgree();
+    void columnButtonMovesAllRows();
+    void servoStepsOnTheLiveColumn();
+    void throttleCapture();
+    void throttleRowsOffLeavesOneRowUnderTheAxis();
+    void tickCost();
+};
+
+void LiveTuningTest::markFollowsTheEngine_data() {
+    QTest::addColumn<int>("rpm");
+    QTest::addColumn<int>("tps");
+    QTest::addColumn<QStringList>("marked");
+    QTest::newRow("below the axis: only the row and the first servo column")
+        << 999 << 30 << QStringList{"EditNapPriv1", "EditRpmPriv1", "LabelTps6"};
+    QTest::newRow("1600 rpm at 50 %")
+        << 1600 << 50
+        << QStringList{"Edit111", "EditNapPriv1", "EditRpmAdv2", "EditRpmPriv1", "LabelTps7"};
+    QTest::newRow("12000 rpm full throttle")
+        << 12000 << 100
+        << QStringList{"Edit149", "EditNapPriv8", "EditRpmAdv10", "EditRpmPriv8", "LabelTps10"};
+}
+
+void LiveTuningTest::markFollowsTheEngine() {
+    QFETCH(int, rpm);
+    QFETCH(int, tps);
+    QFETCH(QStringList, marked);
+    TuningBench b;
+    b.engineAt(5000, 10); // somewhere else first: the old mark must go
+    b.engineAt(rpm, tps);
+    std::vector<QString> expected(marked.begin(), marked.end());
+    std::sort(expected.begin(), expected.end());
+    QCOMPARE(b.markedControls(), expected);
+}
+
+void LiveTuningTest::advanceStepsOnTheMarkedCell() {
+    TuningBench b;
+    b.engineAt(3000, 20); // row 4, column 2
+    const int cell = MapIndex(4, 2);
+    const ConfigBlock before = b.controller.block();
+    b.get<QAbstractButton>("BitBtnAdvPlus")->click();
+    QCOMPARE(int(b.controller.block().advance[cell]), before.advance[cell] + 1);
+    QCOMPARE(b.get<QLineEdit>("Edit92")->text(), QString::number(before.advance[cell] + 1));
+    b.get<QAbstractButton>("BitBtnAdvMinus")->click();
+    b.get<QAbstractButton>("BitBtnAdvMinus")->click();
+    QCOMPARE(int(b.controller.block().advance[cell]), before.advance[cell] - 1);
+
+    b.get<QCheckBox>("CheckBoxIgnAll")->setChecked(true);
+    b.controller.block().advance[0] = 60;
+    b.controller.ShowBlock();
+    b.get<QAbstractButton>("BitBtnAdvPlus")->click();
+    QCOMPARE(int(b.controller.block().advance[0]), 60);
+    QCOMPARE(int(b.controller.block().advance[99]), before.advance[99] + 1);
+
+    b.get<QCheckBox>("CheckBoxIgnAll")->setChecked(false);
+    b.engineAt(500, 20); // below the axis: nothing to step
+    const ConfigBlock idle = b.controller.block();
+    b.get<QAbstractButton>("BitBtnAdvPlus")->click();
+    QVERIFY(b.controller.block() == idle);
+}
+
+void LiveTuningTest::functionKeysAndButtonsAgree() {
+    TuningBench b;
+    b.engineAt(3000, 20);
+    const int before = b.controller.block().advance[MapIndex(4, 2)];
+    QTest::keyClick(&b.form, Qt::Key_F5);
+    QTest::keyClick(&b.form, Qt::Key_F5);
+    QCOMPARE(int(b.controller.block().advance[MapIndex(4, 2)]), before + 2);
+    QTest::keyClick(&b.form, Qt::Key_F4);
+    QCOMPARE(int(b.controller.block().advance[MapIndex(4, 2)]), before + 1);
+}
+
+void LiveTuningTest::columnButtonMovesAllRows() {
+    TuningBench b;
+    const ConfigBlock before = b.controller.block();
+    auto* spin = b.get<QWidget>("CSpinButton3");
+    spin->findChild<QToolButton*>("up")->click();
+    for (int row = 0; row < 10; ++row) {
+        QCOMPARE(int(b.controller.block().advance[MapIndex(row, 2)]),
+                 before.advance[MapIndex(row, 2)] + 1);
+        QCOMPARE(b.controller.block().advance[MapIndex(row, 3)], before.advance[MapIndex(row, 3)]);
+    }
+}
+
+void LiveTuningTest::servoStepsOnTheLiveColumn() {
+    TuningBench b;
+    auto* minus = b.get<QAbstractButton>("BitBtnServoMinus");
+    b.controller.block().servoMv[0] = 1;
+    b.controller.ShowBlock();
+    minus->click(); // before live data: column 0, already at its stop
+    QCOMPARE(int(b.controller.block().servoMv[0]), 1);
+    b.engineAt(6000, 20); // servo column 4
+    b.get<QAbstractButton>("BitBtnServoPlus")->click();
+    QCOMPARE(int(b.controller.block().servoMv[4]), 121);
+    QCOMPARE(b.get<QLineEdit>("EditNapPriv5")->text(), QString("2,420"));
+}
+
+void LiveTuningTest::throttleCapture() {
+    TuningBench b;
+    b.engineAt(3000, 5, 143); // 698 mV
+    b.get<QAbstractButton>("BitBtnTps0")->click();
+    QCOMPARE(int(b.controller.block().tps0), 69);
+    b.engineAt(3000, 95, 1003); // 4902 mV: outside what the 100 % capture takes
+    b.get<QAbstractButton>("BitBtnTps100")->click();
+    QCOMPARE(int(b.controller.block().tps100), 129);
+    b.engineAt(3000, 95, 1002); // 4897 mV
+    b.get<QAbstractButton>("BitBtnTps100")->click();
+    QCOMPARE(int(b.controller.block().tps100), 239);
+    QCOMPARE(b.get<QLineEdit>("EditTps100")->text(), QString("4,750"));
+}
+
+void LiveTuningTest::throttleRowsOffLeavesOneRowUnderTheAxis() {
+    TuningBench b;
+    const int rowNineY = b.get<QWidget>("Edit140")->y();
+    auto* box = b.get<QCheckBox>("CheckBoxTpsMapa");
+    b.showPageOf(box);
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+    QCOMPARE(int(b.controller.block().tpsMapa), 0);
+    QVERIFY(b.get<QWidget>("Edit50")->isHidden());
+    QVERIFY(b.get<QWidget>("LabelTps1")->isHidden());
+    QVERIFY(!b.get<QWidget>("Edit140")->isHidden());
+    QVERIFY(b.get<QWidget>("Edit140")->y() < rowNineY);
+    QCOMPARE(b.get<QWidget>("Edit140")->y(), b.get<QWidget>("LabelTps1")->y() - 4);
+    b.engineAt(3000, 0); // the single row is the 100 % row
+    QVERIFY(Marked(b.get<QWidget>("Edit142")));
+}
+
+void LiveTuningTest::tickCost() {
+    TuningBench b;
+    std::vector<qint64> costs;
+    for (int i = 0; i < 1000; ++i) {
+        const int rpm = 1000 + (i * 37) % 10000;
+        b.port.feedReceived(Telegram(rpm, i % 101));
+        QElapsedTimer clock;
+        clock.start();
+        b.controller.Timer1Timer();
+        costs.push_back(clock.nsecsElapsed());
+    }
+    std::sort(costs.begin(), costs.end());
+    qInfo("tick with a telegram: median %.3f ms, worst %.3f ms over 1000 ticks", costs[500] / 1e6,
+          costs.back() / 1e6);
+    QVERIFY(costs[500] < 5'000'000); // a small share of the 55 ms period
+}
+
+QTEST_MAIN(LiveTuningTest)
+#include "test_live_tuning.moc"
