@@ -62,6 +62,8 @@ void FormController::ConnectCommands() {
                     handler);
     };
     route("MenuNew", "SpeedButton6", &FormController::MenuNewClick);
+    route("MenuOpen", "SpeedButton5", &FormController::MenuOpenClick);
+    route("MenuSave", "SpeedButton7", &FormController::MenuSaveClick);
     route("MenuRead", "ButtonRead", &FormController::MenuReadClick);
     route("MenuVerify", "BitBtnVerify", &FormController::MenuVerifyClick);
     route("MenuProgram", "BitBtnProgram", &FormController::MenuProgramClick);

@@ -61,6 +61,7 @@ void FormController::FormCreate() {
     form_.control<QLabel>("LabelEeDataErr")->hide();
     form_.control<QLabel>("LabelVersion")->hide();
     form_.control<QProgressBar>("CGaugeProgram")->setMaximum(2);
+    CheckTestMode();
     for (int i = 1; i <= 8; ++i)
         form_.control<QLabel>(QString("LabelTest%1").arg(i))->setVisible(testMode_);
     ApplyViewRules();
@@ -101,6 +102,7 @@ void FormController::FormClose() {
     ClosePort();
     ReadForm();
     NormaliseBlock(block_, choices_);
+    SaveSettings();
 }
 
 void FormController::ReadForm() {
@@ -145,13 +147,6 @@ void FormController::OpenPort() {
 
 void FormController::ClosePort() {
     port_.close();
-}
-
-void FormController::LoadSettings() {
-    // No settings file is read yet, so every run is a first run: the missing ComPort key defaults
-    // to the current index taken as a port number, which lands on Com 1.
-    const int comPort = choices_.portIndex;
-    choices_.portIndex = uint8_t(comPort - 1);
 }
 
 void FormController::ApplyCommandLineLanguage() {

@@ -2,6 +2,7 @@
 
 #include "app/MonitorPanel.h"
 #include "app/OperatingPointMarker.h"
+#include "app/SettingsFiles.h"
 #include "config/ConfigBlock.h"
 #include "config/MapTools.h"
 #include "link/DeviceLink.h"
@@ -52,6 +53,7 @@ class FormController : public QObject, private TransferEvents {
     DeviceLink& link() { return link_; }
     const OperatingPoint& operatingPoint() const { return point_; }
     bool testMode() const { return testMode_; }
+    const std::string& lastFilePath() const { return lastFilePath_; }
 
   private:
     // TransferEvents
@@ -64,6 +66,8 @@ class FormController : public QObject, private TransferEvents {
     void WatchEdit(QLineEdit* edit);
     bool eventFilter(QObject* watched, QEvent* event) override;
     void LoadSettings();
+    void SaveSettings();
+    void CheckTestMode();
     void ApplyCommandLineLanguage();
     void ApplyLanguage();
     void ApplyLinkStates();
@@ -77,6 +81,8 @@ class FormController : public QObject, private TransferEvents {
     void RadioGroupInputClick(int input, int itemIndex);
     void ComboBoxBikeChange();
     void MenuNewClick();
+    void MenuSaveClick();
+    void MenuOpenClick();
     void MenuReadClick();
     void MenuVerifyClick();
     void MenuProgramClick();
@@ -106,6 +112,8 @@ class FormController : public QObject, private TransferEvents {
     OperatingPoint point_;
     uint32_t telegramsShown_ = 0;
     QTimer timer1_;
+    SettingsFiles files_ = SettingsFiles::ForThisSystem();
+    std::string lastFilePath_;
     std::map<int, std::string> portOverrides_; // port number -> device
     bool keepSpecial_ = false;
     bool testMode_ = false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace kx {
@@ -13,6 +14,9 @@ class Dialogs {
     virtual ~Dialogs() = default;
     virtual void showMessage(const std::string& text) = 0;
     virtual Answer askYesNoCancel(const std::string& text) = 0;
+    // The file dialogs for configuration files; nothing when the user cancels.
+    virtual std::optional<std::string> askSaveFile(const std::string& initialPath) = 0;
+    virtual std::optional<std::string> askOpenFile(const std::string& initialPath) = 0;
 };
 
 } // namespace kx

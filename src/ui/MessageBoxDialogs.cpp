@@ -1,5 +1,8 @@
 #include "ui/MessageBoxDialogs.h"
 
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 
 namespace kx {
@@ -15,6 +18,47 @@ Dialogs::Answer MessageBoxDialogs::askYesNoCancel(const std::string& text) {
     return button == QMessageBox::Yes  ? Answer::Yes
            : button == QMessageBox::No ? Answer::No
                                        : Answer::Cancel;
+}
+
+} // namespace kx
+
+namespace kx {
+
+namespace {
+
+const QString kConfigFilter = "Ignition Parametrs(*.ign)";
+const QString kAllFilesFilter = "All Files (*.*)";
+
+// The dialogs start at the last file, or in the user's home folder before there is one.
+QString StartPath(const std::string& initialPath) {
+    return initialPath.empty() ? QDir::homePath() : QString::fromStdString(initialPath);
+}
+
+} // namespace
+
+std::optional<std::string> MessageBoxDialogs::askSaveFile(const std::string& initialPath) {
+    QFileDialog dialog(window_, window_->windowTitle(), StartPath(initialPath), kConfigFilter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix("ign");
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    if (!initialPath.empty())
+        dialog.selectFile(QString::fromStdString(initialPath));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().first().toStdString();
+}
+
+std::optional<std::string> MessageBoxDialogs::askOpenFile(const std::string& initialPath) {
+    QFileDialog dialog(window_, window_->windowTitle(), StartPath(initialPath),
+                       kConfigFilter + ";;" + kAllFilesFilter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix("ign");
+    if (!initialPath.empty())
+        dialog.selectFile(QString::fromStdString(initialPath));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().first().toStdString();
 }
 
 } // namespace kx

@@ -13,6 +13,8 @@ class MessageBoxDialogs : public Dialogs {
 
     void showMessage(const std::string& text) override;
     Answer askYesNoCancel(const std::string& text) override;
+    std::optional<std::string> askSaveFile(const std::string& initialPath) override;
+    std::optional<std::string> askOpenFile(const std::string& initialPath) override;
 
   private:
     QWidget* window_;

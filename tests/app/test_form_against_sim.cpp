@@ -51,6 +51,7 @@ void FormAgainstSimTest::initTestCase() {
     sim_.start(KX_SIM_PATH, {"--link", link, "--image", imagePath()});
     QVERIFY(sim_.waitForReadyRead(5000));
     qputenv("KX_FLAM3_COM1", link.toUtf8());
+    qputenv("XDG_CONFIG_HOME", dir_.filePath("config").toUtf8());
 #endif
 }
 

@@ -7,18 +7,30 @@
 
 #include <QLineEdit>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace kx {
 
+// Points the settings, the record copy and the marker file at a folder of the test's own, so no
+// test reads what another one (or a user) left behind.
+struct IsolatedSettings {
+    explicit IsolatedSettings(const QString& folder = QString()) {
+        qputenv("XDG_CONFIG_HOME", (folder.isEmpty() ? own.path() : folder).toUtf8());
+    }
+    QTemporaryDir own;
+};
+
 // The main window with its controller on an in-memory port, created as at start-up.
 struct FormBench {
+    IsolatedSettings settings;
     TFormHlav form;
     FakeSerialPort port;
     RecordingDialogs dialogs;
     FormController controller{form, port, dialogs, {}};
 
-    explicit FormBench(bool show = true) {
+    explicit FormBench(bool show = true, const QString& settingsFolder = QString())
+        : settings(settingsFolder) {
         controller.FormCreate();
         if (show) {
             form.show();

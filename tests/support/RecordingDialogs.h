@@ -2,6 +2,7 @@
 
 #include "ui/Dialogs.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,7 +17,18 @@ class RecordingDialogs : public Dialogs {
         return answer;
     }
 
+    std::optional<std::string> askSaveFile(const std::string& initialPath) override {
+        initialPaths.push_back(initialPath);
+        return fileAnswer;
+    }
+    std::optional<std::string> askOpenFile(const std::string& initialPath) override {
+        initialPaths.push_back(initialPath);
+        return fileAnswer;
+    }
+
     Answer answer = Answer::Yes;
+    std::optional<std::string> fileAnswer; // the file "chosen", nothing for Cancel
+    std::vector<std::string> initialPaths;
     std::vector<std::string> messages;
     std::vector<std::string> questions;
 };

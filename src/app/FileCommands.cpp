@@ -1,0 +1,122 @@
+#include "app/FormController.h"
+
+#include "store/ConfigFile.h"
+#include "store/IniFile.h"
+#include "store/RecordCopy.h"
+#include "store/TestModeMarker.h"
+#include "ui/Dialogs.h"
+#include "ui/FormHlav.h"
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QTabWidget>
+
+#include <cstdlib>
+#include <fstream>
+
+namespace kx {
+
+namespace {
+
+const std::string kSection = "FORM_HLAV";
+const std::string kPortsSection = "PORTS";
+
+IniFile ReadIni(const QString& path) {
+    IniFile ini;
+    std::ifstream in(path.toStdString());
+    if (in)
+        ini.Load(in);
+    return ini;
+}
+
+} // namespace
+
+void FormController::LoadSettings() {
+    const IniFile ini = ReadIni(files_.settings);
+    // Each key defaults to what the window has now, so a missing file changes nothing but the
+    // port: its default, the current index taken as a port number, is Com 1.
+    const int left = int(ini.Integer(kSection, "Left", form_.x()));
+    const int top = int(ini.Integer(kSection, "Top", form_.y()));
+    form_.move(left, top);
+    const int height = int(ini.Integer(kSection, "Height", form_.height()));
+    const int width = int(ini.Integer(kSection, "Width", form_.width()));
+    form_.resize(width, height);
+    choices_.portIndex = uint8_t(ini.Integer(kSection, "ComPort", choices_.portIndex) - 1);
+    choices_.languageIndex = uint8_t(ini.Integer(kSection, "Language", choices_.languageIndex));
+    form_.control<QLabel>("LabelFile2")
+        ->setText(QString::fromStdString(ini.Text(kSection, "File", "")));
+    lastFilePath_ = ini.Text(kSection, "IniDir", "");
+    auto* pages = form_.control<QTabWidget>("PageControl1");
+    pages->setCurrentIndex(
+        int(ini.Integer(kSection, "PageControl1->ActivePageIndex", pages->currentIndex())));
+    for (const auto& [key, device] : ini.Section(kPortsSection)) {
+        if (key.size() > 3 && key.compare(0, 3, "Com") == 0)
+            portOverrides_[std::atoi(key.c_str() + 3)] = device;
+    }
+
+    std::ifstream copy(files_.recordCopy.toStdString());
+    if (copy)
+        ReadRecordCopy(copy, block_);
+}
+
+void FormController::SaveSettings() {
+    // The rest of the file (the port devices, anything a user added) is kept as it was.
+    IniFile ini = ReadIni(files_.settings);
+    ini.SetInteger(kSection, "Left", form_.x());
+    ini.SetInteger(kSection, "Top", form_.y());
+    ini.SetInteger(kSection, "Height", form_.height());
+    ini.SetInteger(kSection, "Width", form_.width());
+    ini.SetInteger(kSection, "ComPort", choices_.portIndex + 1);
+    ini.SetInteger(kSection, "Language", choices_.languageIndex);
+    ini.SetText(kSection, "File", form_.control<QLabel>("LabelFile2")->text().toStdString());
+    ini.SetText(kSection, "IniDir", lastFilePath_);
+    ini.SetInteger(kSection, "PageControl1->ActivePageIndex",
+                   form_.control<QTabWidget>("PageControl1")->currentIndex());
+    // Failures stay silent at shutdown; the safe writes leave the previous files whole.
+    WriteTextFileSafely(files_.settings, [&ini](std::ostream& out) { ini.Save(out); });
+    WriteTextFileSafely(files_.recordCopy,
+                        [this](std::ostream& out) { WriteRecordCopy(out, block_); });
+}
+
+void FormController::CheckTestMode() {
+    std::ifstream marker(files_.marker.toStdString());
+    testMode_ = marker && MarkerEnablesTestMode(marker);
+}
+
+void FormController::MenuSaveClick() {
+    const auto path = dialogs_.askSaveFile(lastFilePath_);
+    if (!path)
+        return;
+    ReadForm();
+    NormaliseBlock(block_, choices_);
+    ShowBlock();
+    // Written beside the target and swapped in whole: a failed save never cuts the old file.
+    if (!WriteTextFileSafely(QString::fromStdString(*path),
+                             [this](std::ostream& out) { WriteConfigFile(out, block_); })) {
+        dialogs_.showMessage(texts_.MsgOpenFileError);
+        return;
+    }
+    form_.control<QLabel>("LabelFile2")->setText(QString::fromStdString(*path));
+    lastFilePath_ = *path;
+}
+
+void FormController::MenuOpenClick() {
+    if (const auto path = dialogs_.askOpenFile(lastFilePath_)) {
+        std::ifstream in(*path);
+        ConfigBlock opened = block_;
+        if (!in) {
+            dialogs_.showMessage(texts_.MsgOpenFileError);
+        } else if (!ReadConfigFile(in, opened)) {
+            dialogs_.showMessage(texts_.MsgFileVersionMismatch);
+        } else {
+            block_ = opened;
+            ApplyChange();
+            form_.control<QLabel>("LabelFile2")->setText(QString::fromStdString(*path));
+            lastFilePath_ = *path;
+        }
+    }
+    form_.control<QLabel>("LabelHlaseni")->hide();
+    form_.control<QProgressBar>("CGaugeProgram")->hide();
+}
+
+} // namespace kx

@@ -1,0 +1,264 @@
+#include "store/RecordCopy.h"
+#include "support/FormBench.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QtTest>
+
+#include <csignal>
+#include <fstream>
+
+#ifdef Q_OS_UNIX
+#include <sys/resource.h>
+#endif
+
+using namespace kx;
+
+namespace {
+
+QString ReadText(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+void WriteText(const QString& path, const QString& text) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(text.toUtf8());
+}
+
+} // namespace
+
+class FormFilesTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void saveAndOpenRoundTrip();
+    void cancelledDialogsChangeNothing();
+    void openErrors_data();
+    void openErrors();
+    void failedSaveKeepsTheFileName();
+    void interruptedSaveKeepsTheOldFile();
+    void settingsComeBackInTheNextRun();
+    void firstRun();
+    void repairedSettings();
+    void testModeMarker_data();
+    void testModeMarker();
+    void portDevicesFromTheSettings();
+};
+
+void FormFilesTest::saveAndOpenRoundTrip() {
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("tuned.ign").toStdString();
+    FormBench b(false);
+    ConfigBlock tuned = StartupBlock();
+    tuned.limiter = 135;
+    tuned.tachoCorrection = 87; // a negative correction in the file
+    tuned.tps100 = 200;
+    tuned.advance[77] = 55;
+    tuned.input2Function = 3;
+    tuned.tpsMapa = 1;
+    b.controller.block() = tuned;
+    b.controller.ShowBlock();
+    b.dialogs.fileAnswer = path;
+    b.form.control<QAction>("MenuSave")->trigger();
+    QCOMPARE(b.get<QLabel>("LabelFile2")->text(), QString::fromStdString(path));
+    QCOMPARE(b.controller.lastFilePath(), path);
+    QVERIFY(ReadText(QString::fromStdString(path)).contains("RPM            1   -13 "));
+
+    FormBench other(false);
+    other.dialogs.fileAnswer = path;
+    other.form.control<QAction>("MenuOpen")->trigger();
+    QVERIFY(other.controller.block() == b.controller.block());
+    QCOMPARE(other.get<QLineEdit>("EditOmez2")->text(), QString("13,500"));
+    QCOMPARE(other.dialogs.initialPaths.back(), std::string()); // no file before this one
+}
+
+void FormFilesTest::cancelledDialogsChangeNothing() {
+    FormBench b(false);
+    const ConfigBlock before = b.controller.block();
+    b.get<QLabel>("LabelFile2")->setText("kept.ign");
+    b.form.control<QAction>("MenuSave")->trigger();
+    b.form.control<QAction>("MenuRead")->trigger(); // shows the status label and gauge
+    b.form.control<QAction>("MenuOpen")->trigger();
+    QVERIFY(b.controller.block() == before);
+    QCOMPARE(b.get<QLabel>("LabelFile2")->text(), QString()); // emptied by Read, not by Open
+    QVERIFY(b.get<QLabel>("LabelHlaseni")->isHidden());
+    QVERIFY(b.get<QWidget>("CGaugeProgram")->isHidden());
+}
+
+void FormFilesTest::openErrors_data() {
+    QTest::addColumn<QString>("content");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("missing file") << QString() << "Open file error!";
+    QTest::newRow("old version") << "KORVANEX_KEY 49\nBASE_ADV 30\n"
+                                 << "Unmatched version of *.ign file!";
+    QTest::newRow("no key at all") << "BASE_ADV 30\n"
+                                   << "Unmatched version of *.ign file!";
+}
+
+void FormFilesTest::openErrors() {
+    QFETCH(QString, content);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("file.ign");
+    if (!content.isNull())
+        WriteText(path, content);
+    FormBench b(false);
+    b.get<QLabel>("LabelFile2")->setText("before.ign");
+    const ConfigBlock before = b.controller.block();
+    b.dialogs.fileAnswer = path.toStdString();
+    b.form.control<QAction>("MenuOpen")->trigger();
+    QCOMPARE(QString::fromStdString(b.dialogs.messages.back()), message);
+    QVERIFY(b.controller.block() == before);
+    QCOMPARE(b.get<QLabel>("LabelFile2")->text(), QString("before.ign"));
+    QCOMPARE(b.controller.lastFilePath(), std::string());
+}
+
+void FormFilesTest::failedSaveKeepsTheFileName() {
+    QTemporaryDir dir;
+    WriteText(dir.filePath("plain-file"), "not a folder");
+    FormBench b(false);
+    b.get<QLabel>("LabelFile2")->setText("before.ign");
+    b.dialogs.fileAnswer = dir.filePath("plain-file/tuned.ign").toStdString();
+    b.form.control<QAction>("MenuSave")->trigger();
+    QCOMPARE(b.dialogs.messages.back(), std::string("Open file error!"));
+    QCOMPARE(b.get<QLabel>("LabelFile2")->text(), QString("before.ign"));
+    QCOMPARE(b.controller.lastFilePath(), std::string());
+}
+
+void FormFilesTest::interruptedSaveKeepsTheOldFile() {
+#ifndef Q_OS_UNIX
+    QSKIP("the write is cut short with a file size limit");
+#else
+    QTemporaryDir dir;
+    const QString path = dir.filePath("tuned.ign");
+    WriteText(path, "KORVANEX_KEY 50\nBASE_ADV 21\n");
+    FormBench b(false);
+    b.dialogs.fileAnswer = path.toStdString();
+    // A disk that fills up half way: writes past 100 bytes fail.
+    rlimit previous{};
+    getrlimit(RLIMIT_FSIZE, &previous);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = previous;
+    small.rlim_cur = 100;
+    setrlimit(RLIMIT_FSIZE, &small);
+    b.form.control<QAction>("MenuSave")->trigger();
+    setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, previousHandler);
+
+    QCOMPARE(b.dialogs.messages.back(), std::string("Open file error!"));
+    QCOMPARE(ReadText(path), QString("KORVANEX_KEY 50\nBASE_ADV 21\n"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"tuned.ign"});
+    QCOMPARE(b.controller.lastFilePath(), std::string());
+#endif
+}
+
+void FormFilesTest::settingsComeBackInTheNextRun() {
+    QTemporaryDir config;
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("saved.ign").toStdString();
+    ConfigBlock expected;
+    {
+        FormBench b(false, config.path());
+        b.form.move(123, 45);
+        b.form.resize(1000, 850);
+        b.form.ComItem(4)->trigger();
+        b.form.control<QAction>("MenuGerman")->trigger();
+        b.get<QTabWidget>("PageControl1")->setCurrentIndex(2);
+        b.dialogs.fileAnswer = path;
+        b.typeAndEnter("EditBaseAdv", "27");
+        b.form.control<QAction>("MenuSave")->trigger();
+        b.controller.block().spare[3] = 0x5A; // carried only by the record copy
+        b.controller.block().reserved54[7] = 0x66;
+        b.form.close();
+        expected = b.controller.block();
+    }
+    const QString ini = ReadText(config.filePath("kx_flam3/kx_flam3.ini"));
+    QVERIFY2(ini.startsWith("[FORM_HLAV]\nLeft=123\nTop=45\nHeight=850\nWidth=1000\nComPort=5\n"
+                            "Language=1\n"),
+             qPrintable(ini));
+    QVERIFY(ini.contains("\nPageControl1->ActivePageIndex=2\n"));
+
+    FormBench next(false, config.path());
+    QCOMPARE(next.form.pos(), QPoint(123, 45));
+    QCOMPARE(next.form.size(), QSize(1000, 850));
+    QCOMPARE(int(next.controller.choices().portIndex), 4);
+    QVERIFY(next.form.ComItem(4)->isChecked());
+    QCOMPARE(int(next.controller.choices().languageIndex), 1);
+    QCOMPARE(next.get<QLabel>("LabelFile2")->text(), QString::fromStdString(path));
+    QCOMPARE(next.controller.lastFilePath(), path);
+    QCOMPARE(next.get<QTabWidget>("PageControl1")->currentIndex(), 2);
+    QVERIFY(next.controller.block() == expected);
+    QCOMPARE(int(next.controller.block().baseAdv), 27);
+}
+
+void FormFilesTest::firstRun() {
+    FormBench b(false);
+    QCOMPARE(int(b.controller.choices().portIndex), 0);
+    QCOMPARE(int(b.controller.choices().languageIndex), 0);
+    QCOMPARE(b.get<QLabel>("LabelFile2")->text(), QString());
+    QCOMPARE(b.get<QTabWidget>("PageControl1")->currentIndex(), 0);
+    QVERIFY(b.controller.block() == StartupBlock());
+    QVERIFY(!b.controller.testMode());
+}
+
+void FormFilesTest::repairedSettings() {
+    QTemporaryDir config;
+    WriteText(config.filePath("kx_flam3/kx_flam3.ini"),
+              "[FORM_HLAV]\nComPort=0\nLanguage=7\n\n[PORTS]\nCom1=/dev/ttyUSB0\n");
+    // A record copy cut short after 150 numbers changes only those bytes.
+    ConfigBlock copy = StartupBlock();
+    copy.limiter = 99;
+    std::ostringstream text;
+    WriteRecordCopy(text, copy);
+    const std::string full = text.str();
+    size_t cut = 0;
+    for (int numbers = 0; numbers < 150; ++numbers)
+        cut = full.find_first_not_of(' ', full.find_first_not_of(" \n", cut) + 1);
+    WriteText(config.filePath("kx_flam3/_kx_flam3.ini"),
+              QString::fromStdString(full.substr(0, cut)));
+
+    FormBench b(false, config.path());
+    QCOMPARE(int(b.controller.choices().portIndex), 0);
+    QCOMPARE(int(b.controller.choices().languageIndex), 0);
+    QCOMPARE(b.port.lastDeviceName(), std::string("/dev/ttyUSB0"));
+    QCOMPARE(int(b.controller.block().limiter), 99);
+    QCOMPARE(b.controller.block().advance[60], StartupBlock().advance[60]);
+    b.form.close();
+    QVERIFY(
+        ReadText(config.filePath("kx_flam3/kx_flam3.ini")).contains("[PORTS]\nCom1=/dev/ttyUSB0"));
+}
+
+void FormFilesTest::testModeMarker_data() {
+    QTest::addColumn<QString>("marker");
+    QTest::addColumn<bool>("testMode");
+    QTest::newRow("the word") << "hello DIAG_SWITCH\n" << true;
+    QTest::newRow("other case") << "diag_switch" << false;
+    QTest::newRow("part of a longer word") << "DIAG_SWITCHED" << false;
+}
+
+void FormFilesTest::testModeMarker() {
+    QFETCH(QString, marker);
+    QFETCH(bool, testMode);
+    QTemporaryDir config;
+    WriteText(config.filePath("kx_flam3/test_vlorin.txt"), marker);
+    FormBench b(false, config.path());
+    QCOMPARE(b.controller.testMode(), testMode);
+    QCOMPARE(!b.get<QLabel>("LabelTest1")->isHidden(), testMode);
+    QCOMPARE(!b.get<QWidget>("EditKompenz1")->isHidden(), testMode);
+}
+
+void FormFilesTest::portDevicesFromTheSettings() {
+    QTemporaryDir config;
+    WriteText(config.filePath("kx_flam3/kx_flam3.ini"), "[PORTS]\nCom3=/dev/ttyACM7\n");
+    FormBench b(false, config.path());
+    b.form.ComItem(2)->trigger();
+    QCOMPARE(b.port.lastDeviceName(), std::string("/dev/ttyACM7"));
+}
+
+QTEST_MAIN(FormFilesTest)
+#include "test_form_files.moc"
