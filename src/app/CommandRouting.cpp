@@ -64,6 +64,8 @@ void FormController::ConnectCommands() {
     route("MenuNew", "SpeedButton6", &FormController::MenuNewClick);
     route("MenuOpen", "SpeedButton5", &FormController::MenuOpenClick);
     route("MenuSave", "SpeedButton7", &FormController::MenuSaveClick);
+    route("MenuPrint", "SpeedButtonPrint", &FormController::SpeedButtonPrintClick);
+    route("MenuPrintAll", nullptr, &FormController::MenuPrintAllClick);
     route("MenuRead", "ButtonRead", &FormController::MenuReadClick);
     route("MenuVerify", "BitBtnVerify", &FormController::MenuVerifyClick);
     route("MenuProgram", "BitBtnProgram", &FormController::MenuProgramClick);

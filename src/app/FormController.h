@@ -17,6 +17,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 class QLineEdit;
 
@@ -54,6 +55,7 @@ class FormController : public QObject, private TransferEvents {
     const OperatingPoint& operatingPoint() const { return point_; }
     bool testMode() const { return testMode_; }
     const std::string& lastFilePath() const { return lastFilePath_; }
+    bool printView() const { return printView_; }
 
   private:
     // TransferEvents
@@ -90,6 +92,11 @@ class FormController : public QObject, private TransferEvents {
     void MenuLanguageClick(uint8_t languageIndex);
     void MenuContensClick();
     void MenuAboutClick();
+    void SpeedButtonPrintClick();
+    void MenuPrintAllClick();
+    void BeginPrint();
+    void PrintJob();
+    void EndPrint();
     void StepAdvanceClick(Step step);
     void CSpinButtonClick(int column, Step step);
     void StepServoClick(Step step);
@@ -118,6 +125,7 @@ class FormController : public QObject, private TransferEvents {
     bool keepSpecial_ = false;
     bool testMode_ = false;
     bool printView_ = false;
+    std::vector<std::string> printedFiles_; // PDFs written instead of printing, this command
 };
 
 } // namespace kx

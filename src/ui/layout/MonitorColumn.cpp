@@ -68,6 +68,7 @@ QWidget* BuildMonitorColumn(QWidget* parent) {
     AddLabel(column, "LabelKillSwitch", "Kill switch = ---", 16, false);
     column->addSpacing(6);
     QLabel* message = AddLabel(column, "LabelHlaseni", "Programming:", 13, true, false);
+    message->setWordWrap(true); // the print heading must not widen the window
     QPalette palette = message->palette();
     palette.setColor(QPalette::WindowText, Qt::black);
     message->setPalette(palette);

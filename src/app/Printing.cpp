@@ -1,0 +1,136 @@
+#include "app/FormController.h"
+
+#include "ui/Dialogs.h"
+#include "ui/FormHlav.h"
+#include "ui/PrintScaling.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLocale>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTabWidget>
+
+namespace kx {
+
+namespace {
+
+// Every print job goes to a PDF in this folder instead of the printer: for tests, and for users
+// who want files.
+constexpr char kPrintToPdfVariable[] = "KX_FLAM3_PRINT_TO_PDF";
+
+// A PDF file name no earlier job has taken, stamped with the time of printing.
+QString NewPdfPath(const QString& folder) {
+    QDir().mkpath(folder);
+    const QString stamp = QDateTime::currentDateTime().toString("yyyy-MM-dd_HH-mm-ss");
+    QString path = QDir(folder).filePath("kx_flam3_" + stamp + ".pdf");
+    for (int n = 2; QFileInfo::exists(path); ++n)
+        path = QDir(folder).filePath(QString("kx_flam3_%1_%2.pdf").arg(stamp).arg(n));
+    return path;
+}
+
+bool PrintImage(QPrinter& printer, const QImage& image) {
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+    const QSize printed = FitToPage(image.size(), page.size());
+    painter.drawImage(QRect(QPoint(0, 0), printed), image);
+    return painter.end();
+}
+
+// The window's client area, below the menu bar, as it looks now.
+QImage WindowImage(TFormHlav& form) {
+    QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    const int menuHeight = form.menuBar()->isVisible() ? form.menuBar()->height() : 0;
+    return form.grab(QRect(0, menuHeight, form.width(), form.height() - menuHeight)).toImage();
+}
+
+} // namespace
+
+void FormController::PrintJob() {
+    const QImage image = WindowImage(form_);
+    const QString pdfFolder = qEnvironmentVariable(kPrintToPdfVariable);
+    if (pdfFolder.isEmpty() && !QPrinterInfo::defaultPrinter().isNull()) {
+        QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
+        printer.setDocName(form_.windowTitle());
+        if (PrintImage(printer, image))
+            return;
+    }
+    // Asked for files, no printer, or the printer refused the job: the page is kept as a PDF
+    // rather than lost, and the user is told where.
+    const QString folder = pdfFolder.isEmpty()
+                               ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                               : pdfFolder;
+    QPrinter pdf(QPrinter::HighResolution);
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    pdf.setOutputFileName(NewPdfPath(folder));
+    if (PrintImage(pdf, image))
+        printedFiles_.push_back(pdf.outputFileName().toStdString());
+}
+
+void FormController::BeginPrint() {
+    // Heading: the language's words, the short date, four blanks, the long time.
+    const QLocale locale;
+    const QDateTime now = QDateTime::currentDateTime();
+    StatusDisplay& status = link_.engine().status();
+    status.LabelHlaseni = {
+        texts_.MsgPrintDateTime + locale.toString(now.date(), QLocale::ShortFormat).toStdString() +
+            "    " + locale.toString(now.time(), QLocale::LongFormat).toStdString(),
+        Colour::White};
+    status.labelVisible = true;
+    status.messageHold = TransferEngine::kMessageHold;
+    status.gaugeVisible = false;
+    ApplyLinkStates();
+    form_.control<QWidget>("LabelSpojeni")->hide();
+    printedFiles_.clear();
+    printView_ = true;
+    form_.control<QPushButton>("BitBtnVerify")->setFocus();
+}
+
+void FormController::EndPrint() {
+    printView_ = false;
+    ApplyViewRules();
+    link_.engine().status().LabelHlaseni.colour = Colour::ButtonFace;
+    ApplyLinkStates();
+    if (!printedFiles_.empty()) {
+        std::string files;
+        for (const std::string& file : printedFiles_)
+            files += "\n" + file;
+        dialogs_.showMessage("The printout is saved as PDF:" + files);
+    }
+}
+
+void FormController::SpeedButtonPrintClick() {
+    BeginPrint();
+    ApplyViewRules();
+    PrintJob();
+    EndPrint();
+}
+
+void FormController::MenuPrintAllClick() {
+    form_.control<QPushButton>("BitBtnVerify")->setFocus();
+    BeginPrint();
+    auto* pages = form_.control<QTabWidget>("PageControl1");
+    const int active = pages->currentIndex();
+    for (int page = 0; page < pages->count(); ++page) {
+        for (int tab = 0; tab < pages->count(); ++tab)
+            pages->setTabVisible(tab, tab == page);
+        pages->setCurrentIndex(page);
+        ApplyViewRules();
+        PrintJob();
+    }
+    for (int tab = 0; tab < pages->count(); ++tab)
+        pages->setTabVisible(tab, true);
+    pages->setCurrentIndex(active);
+    EndPrint();
+}
+
+} // namespace kx

@@ -1,0 +1,111 @@
+#include "support/FormBench.h"
+#include "ui/PrintScaling.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+#include <QtTest>
+
+using namespace kx;
+
+class PrintingTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init();
+    void fitToPage_data();
+    void fitToPage();
+    void printMakesOneJob();
+    void printAllMakesFourJobsAndComesBack();
+    void headingInTheWindowsLanguage_data();
+    void headingInTheWindowsLanguage();
+
+  private:
+    QTemporaryDir pdfs_;
+    QStringList jobs() const {
+        return QDir(pdfs_.path()).entryList({"*.pdf"}, QDir::Files, QDir::Name);
+    }
+};
+
+void PrintingTest::init() {
+    QDir(pdfs_.path()).removeRecursively();
+    QDir().mkpath(pdfs_.path());
+    qputenv("KX_FLAM3_PRINT_TO_PDF", pdfs_.path().toUtf8());
+}
+
+void PrintingTest::fitToPage_data() {
+    QTest::addColumn<QSize>("image");
+    QTest::addColumn<QSize>("page");
+    QTest::addColumn<QSize>("printed");
+    QTest::newRow("wide image, portrait page")
+        << QSize(1000, 500) << QSize(800, 1100) << QSize(800, 400);
+    QTest::newRow("tall image") << QSize(500, 1000) << QSize(800, 1100) << QSize(550, 1100);
+    QTest::newRow("rounded down") << QSize(3, 7) << QSize(10, 10) << QSize(4, 10);
+    QTest::newRow("half rounds up") << QSize(1, 2) << QSize(3, 3) << QSize(2, 3);
+    QTest::newRow("exactly the page width") << QSize(4, 5) << QSize(8, 10) << QSize(8, 10);
+    // 1012 x 857 on a 600 dpi A4 printable area: products beyond 32 bits.
+    QTest::newRow("window on A4 at 600 dpi")
+        << QSize(1012, 857) << QSize(4760, 6814) << QSize(4760, 4031);
+}
+
+void PrintingTest::fitToPage() {
+    QFETCH(QSize, image);
+    QFETCH(QSize, page);
+    QFETCH(QSize, printed);
+    QCOMPARE(FitToPage(image, page), printed);
+}
+
+void PrintingTest::printMakesOneJob() {
+    FormBench b;
+    b.get<QTabWidget>("PageControl1")->setCurrentIndex(3);
+    b.form.control<QAction>("MenuPrint")->trigger();
+    QCOMPARE(jobs().size(), 1);
+    QVERIFY(!b.controller.printView());
+    QCOMPARE(b.get<QTabWidget>("PageControl1")->currentIndex(), 3);
+    QVERIFY(b.get<QLabel>("LabelHlaseni")->text().startsWith("Date and time of printing:  "));
+    QVERIFY(b.get<QLabel>("LabelHlaseni")->isVisible());
+    QVERIFY(b.get<QLabel>("LabelSpojeni")->isHidden());
+    QVERIFY(!b.get<QWidget>("UpDownOmez2")->isHidden()); // the editing aids are back
+    QVERIFY(b.dialogs.messages.back().find(jobs().first().toStdString()) != std::string::npos);
+}
+
+void PrintingTest::printAllMakesFourJobsAndComesBack() {
+    FormBench b;
+    auto* pages = b.get<QTabWidget>("PageControl1");
+    pages->setCurrentIndex(1);
+    b.form.control<QAction>("MenuPrintAll")->trigger();
+    QCOMPARE(jobs().size(), 4);
+    QCOMPARE(pages->currentIndex(), 1);
+    for (int tab = 0; tab < 4; ++tab)
+        QVERIFY(pages->isTabVisible(tab));
+    QVERIFY(!b.controller.printView());
+    QVERIFY(!b.get<QWidget>("GroupBoxToolBar")->isHidden());
+    for (const QString& job : jobs()) {
+        QFile pdf(pdfs_.filePath(job));
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QVERIFY(pdf.read(5) == "%PDF-");
+    }
+}
+
+void PrintingTest::headingInTheWindowsLanguage_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("heading");
+    QTest::newRow("German") << "MenuGerman"
+                            << "Zeitpunkt des Ausdruckes   ";
+    QTest::newRow("Czech") << "MenuCzech"
+                           << "Datum a čas tisku:  ";
+}
+
+void PrintingTest::headingInTheWindowsLanguage() {
+    QFETCH(QString, language);
+    QFETCH(QString, heading);
+    FormBench b(false);
+    b.form.control<QAction>(language)->trigger();
+    b.form.control<QAction>("MenuPrint")->trigger();
+    const QString text = b.get<QLabel>("LabelHlaseni")->text();
+    QVERIFY2(text.startsWith(heading), qPrintable(text));
+    QVERIFY(text.contains("    ")); // the date and the time, four blanks apart
+}
+
+QTEST_MAIN(PrintingTest)
+#include "test_printing.moc"
