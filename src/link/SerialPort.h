@@ -28,6 +28,9 @@ class SerialPort {
     // Sends the bytes and returns once they have left the transmitter. Errors are not reported:
     // the exchange notices the missing answer.
     virtual void transmit(const uint8_t* data, size_t size) = 0;
+    // True after the device went away while open (a pulled USB adapter): the port closed itself
+    // and may be opened again once the device is back. A successful open clears it.
+    virtual bool lost() const = 0;
 };
 
 } // namespace kx

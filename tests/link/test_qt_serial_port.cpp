@@ -47,6 +47,11 @@ class PtyPair {
     PtyPair& operator=(const PtyPair&) = delete;
 
     bool ok() const { return !slaveName_.empty(); }
+    // The unit's end goes away, as when a USB adapter is pulled.
+    void hangUp() {
+        ::close(master_);
+        master_ = -1;
+    }
     const std::string& slaveName() const { return slaveName_; }
 
     bool send(const Bytes& bytes) {
@@ -98,6 +103,7 @@ class QtSerialPortTest : public QObject {
     void receivedBytesWaitUntilRead();
     void reopenAndExclusiveAccess();
     void failedOpenIsHarmless();
+    void vanishedDeviceClosesThePort();
 
   private:
     void addFrames();
@@ -186,6 +192,23 @@ void QtSerialPortTest::reopenAndExclusiveAccess() {
     port.close();
     QVERIFY(!port.isOpen());
     QVERIFY2(other.open(pty.slaveName()), other.errorText().c_str());
+#else
+    QSKIP("needs a pseudo-terminal");
+#endif
+}
+
+void QtSerialPortTest::vanishedDeviceClosesThePort() {
+#ifdef Q_OS_UNIX
+    PtyPair pty;
+    QVERIFY(pty.ok());
+    QtSerialPort port;
+    QVERIFY2(port.open(pty.slaveName()), port.errorText().c_str());
+    QVERIFY(!port.lost());
+    pty.hangUp();
+    QTRY_VERIFY_WITH_TIMEOUT(port.lost(), 2000);
+    QVERIFY(!port.isOpen());
+    QVERIFY(!port.errorText().empty());
+    QCOMPARE(port.bytesWaiting(), size_t(0));
 #else
     QSKIP("needs a pseudo-terminal");
 #endif

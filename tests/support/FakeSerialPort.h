@@ -21,6 +21,7 @@ class FakeSerialPort : public SerialPort {
         ++opens_;
         deviceName_ = deviceName;
         open_ = !failOpen_;
+        lost_ = lost_ && !open_;
         errorText_ = open_ ? std::string() : "cannot open " + deviceName;
         return open_;
     }
@@ -59,6 +60,15 @@ class FakeSerialPort : public SerialPort {
     const std::vector<Bytes>& writtenFrames() const { return written_; }
     void clearWritten() { written_.clear(); }
 
+    bool lost() const override { return lost_; }
+    // The device vanishes: the port closes itself and later opens fail until plugInAgain().
+    void pullCable() {
+        open_ = false;
+        lost_ = true;
+        failOpen_ = true;
+    }
+    void plugInAgain() { failOpen_ = false; }
+
     // Makes later opens fail, as for a missing or busy device.
     void failOpen(bool fail) { failOpen_ = fail; }
 
@@ -76,6 +86,7 @@ class FakeSerialPort : public SerialPort {
     std::string errorText_;
     bool open_ = false;
     bool failOpen_ = false;
+    bool lost_ = false;
     int opens_ = 0;
     int closes_ = 0;
     int statusQueries_ = 0;

@@ -20,6 +20,22 @@ constexpr int kWriteTimeoutMs = 1000;
 
 } // namespace
 
+QtSerialPort::QtSerialPort() {
+    // A vanished device makes the driver fail every read at once, over and over. Closing the port
+    // on the first such error ends that loop; the owner reopens it when the device is back.
+    QObject::connect(&port_, &QSerialPort::errorOccurred,
+                     [this](QSerialPort::SerialPortError error) {
+                         const bool deviceGone = error == QSerialPort::ResourceError ||
+                                                 error == QSerialPort::ReadError ||
+                                                 error == QSerialPort::WriteError;
+                         if (!deviceGone || !port_.isOpen())
+                             return;
+                         lost_ = true;
+                         errorText_ = port_.errorString().toStdString();
+                         port_.close();
+                     });
+}
+
 QtSerialPort::~QtSerialPort() {
     close();
 }
@@ -27,6 +43,7 @@ QtSerialPort::~QtSerialPort() {
 bool QtSerialPort::open(const std::string& deviceName) {
     close();
     errorText_.clear();
+    lost_ = false;
     port_.setPortName(QString::fromStdString(deviceName));
     // Set before opening so the line is configured as part of the open.
     port_.setBaudRate(QSerialPort::Baud57600);

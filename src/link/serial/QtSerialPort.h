@@ -11,7 +11,7 @@ namespace kx {
 // reports what has been collected so far.
 class QtSerialPort : public SerialPort {
   public:
-    QtSerialPort() = default;
+    QtSerialPort();
     ~QtSerialPort() override;
 
     bool open(const std::string& deviceName) override;
@@ -21,10 +21,12 @@ class QtSerialPort : public SerialPort {
     size_t bytesWaiting() override;
     size_t read(uint8_t* buffer, size_t maxBytes) override;
     void transmit(const uint8_t* data, size_t size) override;
+    bool lost() const override { return lost_; }
 
   private:
     QSerialPort port_;
     std::string errorText_;
+    bool lost_ = false;
 };
 
 } // namespace kx
