@@ -4,6 +4,7 @@
 #include "config/EditorFields.h"
 #include "config/Presets.h"
 #include "ui/Dialogs.h"
+#include "ui/FormAbout.h"
 #include "ui/FormHlav.h"
 #include "ui/widgets/MouseCheckBox.h"
 #include "ui/widgets/SpinButton.h"
@@ -19,7 +20,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QProgressBar>
 #include <QUrl>
 
@@ -227,8 +227,10 @@ void FormController::MenuContensClick() {
 }
 
 void FormController::MenuAboutClick() {
-    QMessageBox::about(&form_, form_.windowTitle(),
-                       "Programming of KX_FLAM3 Ignition Unit\nBuilt " __DATE__ " " __TIME__);
+    if (!about_)
+        return;
+    about_->setLanguage(choices_.languageIndex);
+    about_->exec();
 }
 
 } // namespace kx

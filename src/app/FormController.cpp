@@ -5,6 +5,7 @@
 #include "link/SerialPort.h"
 #include "ui/Dialogs.h"
 #include "ui/FormHlav.h"
+#include "ui/LanguageApplier.h"
 
 #include <QAction>
 #include <QApplication>
@@ -70,6 +71,7 @@ void FormController::FormCreate() {
 
 void FormController::Timer1Timer() {
     const QWidget* servoGroup = form_.control<QWidget>("GroupBoxPrivera");
+    ReopenLostPort();
     link_.Tick(printView_, !servoGroup->isHidden());
     ApplyLinkStates();
     const LiveValues& live = link_.live();
@@ -145,6 +147,15 @@ void FormController::OpenPort() {
         form_.ComItem(i)->setChecked(i == choices_.portIndex);
 }
 
+void FormController::ReopenLostPort() {
+    // Every two seconds, silently: a pulled adapter comes back without any message box.
+    constexpr int kReopenTicks = 2000 / DeviceLink::kTickMs;
+    if (!port_.lost() || ++reopenTicks_ < kReopenTicks)
+        return;
+    reopenTicks_ = 0;
+    port_.open(DeviceForPort(choices_.portIndex, portOverrides_));
+}
+
 void FormController::ClosePort() {
     port_.close();
 }
@@ -161,10 +172,10 @@ void FormController::ApplyCommandLineLanguage() {
 }
 
 void FormController::ApplyLanguage() {
+    // Messages first: captions and placeholders are built from them.
     LoadMessageTexts(texts_, choices_.languageIndex);
-    const char* items[] = {"MenuEnglish", "MenuGerman", "MenuFrench", "MenuCzech"};
-    for (int i = 0; i < 4; ++i)
-        form_.control<QAction>(items[i])->setChecked(i == choices_.languageIndex);
+    const bool noConnection = form_.control<QLabel>("LabelSpojeni")->isVisibleTo(&form_);
+    ApplyLanguageTexts(form_, choices_.languageIndex, texts_, noConnection);
 }
 
 void FormController::showRecord() {

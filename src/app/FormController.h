@@ -10,6 +10,7 @@
 #include "ui/ViewRulesApplier.h"
 #include "ui/text/MessageTexts.h"
 
+#include <QImage>
 #include <QObject>
 #include <QStringList>
 #include <QTimer>
@@ -25,6 +26,7 @@ namespace kx {
 
 class Dialogs;
 class SerialPort;
+class TFormAbout;
 class TFormHlav;
 
 // Owns everything the main window works on (the record, the port, the exchange, the language)
@@ -47,6 +49,7 @@ class FormController : public QObject, private TransferEvents {
 
     void OpenPort();
     void ClosePort();
+    void ReopenLostPort();
 
     ConfigBlock& block() { return block_; }
     AppChoices& choices() { return choices_; }
@@ -55,6 +58,8 @@ class FormController : public QObject, private TransferEvents {
     const OperatingPoint& operatingPoint() const { return point_; }
     bool testMode() const { return testMode_; }
     const std::string& lastFilePath() const { return lastFilePath_; }
+    // The About window, created once after the main window; Help > About shows it.
+    void SetAboutWindow(TFormAbout* about) { about_ = about; }
     bool printView() const { return printView_; }
 
   private:
@@ -125,7 +130,9 @@ class FormController : public QObject, private TransferEvents {
     bool keepSpecial_ = false;
     bool testMode_ = false;
     bool printView_ = false;
-    std::vector<std::string> printedFiles_; // PDFs written instead of printing, this command
+    int reopenTicks_ = 0;
+    TFormAbout* about_ = nullptr;
+    std::vector<QImage> unprintedPages_; // pages of this print command no printer took
 };
 
 } // namespace kx

@@ -18,6 +18,9 @@
 #include <QStandardPaths>
 #include <QTabWidget>
 
+#include <optional>
+#include <vector>
+
 namespace kx {
 
 namespace {
@@ -36,14 +39,41 @@ QString NewPdfPath(const QString& folder) {
     return path;
 }
 
-bool PrintImage(QPrinter& printer, const QImage& image) {
+void DrawPage(QPainter& painter, QPrinter& printer, const QImage& image) {
+    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+    painter.drawImage(QRect(QPoint(0, 0), FitToPage(image.size(), page.size())), image);
+}
+
+// One page as one job on the default printer; false when there is none or it refused the job.
+bool PrintOnPrinter(const QImage& image, const QString& title) {
+    const QPrinterInfo target = QPrinterInfo::defaultPrinter();
+    if (target.isNull())
+        return false;
+    QPrinter printer(target, QPrinter::HighResolution);
+    printer.setDocName(title);
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
-    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
-    const QSize printed = FitToPage(image.size(), page.size());
-    painter.drawImage(QRect(QPoint(0, 0), printed), image);
+    DrawPage(painter, printer, image);
     return painter.end();
+}
+
+// All pages of one command in one PDF file; returns its path, or nothing when it failed.
+std::optional<std::string> PrintToPdf(const std::vector<QImage>& pages, const QString& folder) {
+    QPrinter pdf(QPrinter::HighResolution);
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    pdf.setOutputFileName(NewPdfPath(folder));
+    QPainter painter;
+    if (!painter.begin(&pdf))
+        return std::nullopt;
+    for (size_t i = 0; i < pages.size(); ++i) {
+        if (i > 0)
+            pdf.newPage();
+        DrawPage(painter, pdf, pages[i]);
+    }
+    if (!painter.end())
+        return std::nullopt;
+    return pdf.outputFileName().toStdString();
 }
 
 // The window's client area, below the menu bar, as it looks now.
@@ -57,23 +87,11 @@ QImage WindowImage(TFormHlav& form) {
 
 void FormController::PrintJob() {
     const QImage image = WindowImage(form_);
-    const QString pdfFolder = qEnvironmentVariable(kPrintToPdfVariable);
-    if (pdfFolder.isEmpty() && !QPrinterInfo::defaultPrinter().isNull()) {
-        QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
-        printer.setDocName(form_.windowTitle());
-        if (PrintImage(printer, image))
-            return;
-    }
-    // Asked for files, no printer, or the printer refused the job: the page is kept as a PDF
-    // rather than lost, and the user is told where.
-    const QString folder = pdfFolder.isEmpty()
-                               ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
-                               : pdfFolder;
-    QPrinter pdf(QPrinter::HighResolution);
-    pdf.setOutputFormat(QPrinter::PdfFormat);
-    pdf.setOutputFileName(NewPdfPath(folder));
-    if (PrintImage(pdf, image))
-        printedFiles_.push_back(pdf.outputFileName().toStdString());
+    // Asked for files, no printer, or the printer refused the job: the page is kept for a PDF
+    // rather than lost.
+    if (!qEnvironmentVariableIsEmpty(kPrintToPdfVariable) ||
+        !PrintOnPrinter(image, form_.windowTitle()))
+        unprintedPages_.push_back(image);
 }
 
 void FormController::BeginPrint() {
@@ -90,7 +108,7 @@ void FormController::BeginPrint() {
     status.gaugeVisible = false;
     ApplyLinkStates();
     form_.control<QWidget>("LabelSpojeni")->hide();
-    printedFiles_.clear();
+    unprintedPages_.clear();
     printView_ = true;
     form_.control<QPushButton>("BitBtnVerify")->setFocus();
 }
@@ -100,12 +118,15 @@ void FormController::EndPrint() {
     ApplyViewRules();
     link_.engine().status().LabelHlaseni.colour = Colour::ButtonFace;
     ApplyLinkStates();
-    if (!printedFiles_.empty()) {
-        std::string files;
-        for (const std::string& file : printedFiles_)
-            files += "\n" + file;
-        dialogs_.showMessage("The printout is saved as PDF:" + files);
-    }
+    if (unprintedPages_.empty())
+        return;
+    const QString folder = qEnvironmentVariableIsEmpty(kPrintToPdfVariable)
+                               ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                               : qEnvironmentVariable(kPrintToPdfVariable);
+    const auto pdf = PrintToPdf(unprintedPages_, folder);
+    unprintedPages_.clear();
+    dialogs_.showMessage(pdf ? "The printout is saved as PDF:\n" + *pdf
+                             : texts_.MsgOpenFileError + "\n" + folder.toStdString());
 }
 
 void FormController::SpeedButtonPrintClick() {

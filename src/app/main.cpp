@@ -1,5 +1,6 @@
 #include "app/FormController.h"
 #include "link/serial/QtSerialPort.h"
+#include "ui/FormAbout.h"
 #include "ui/FormHlav.h"
 #include "ui/MessageBoxDialogs.h"
 
@@ -18,6 +19,8 @@ int main(int argc, char* argv[]) {
         kx::MessageBoxDialogs dialogs(&form);
         kx::FormController controller(form, port, dialogs, arguments);
         controller.FormCreate();
+        kx::TFormAbout about(&form); // centred on the window FormCreate has just placed
+        controller.SetAboutWindow(&about);
         form.show();
         return QApplication::exec();
     } catch (const std::exception& error) {

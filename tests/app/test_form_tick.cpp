@@ -33,6 +33,7 @@ class FormTickTest : public QObject {
     void functionKeysStartTheExchanges_data();
     void functionKeysStartTheExchanges();
     void comMenuMovesTheCheckMark();
+    void pulledCableIsReopenedSilently();
 };
 
 void FormTickTest::noConnectionShowsAndHides() {
@@ -102,6 +103,29 @@ void FormTickTest::comMenuMovesTheCheckMark() {
     QCOMPARE(b.dialogs.messages.size(), size_t(1));
     QVERIFY(b.dialogs.messages[0].rfind("Com opening error!", 0) == 0);
     QCOMPARE(b.form.ComItem(19)->text(), QString("Com 20"));
+}
+
+void FormTickTest::pulledCableIsReopenedSilently() {
+    FormBench b(false);
+    b.form.control<QAction>("MenuProgram")->trigger();
+    b.port.pullCable();
+    for (int i = 0; i < 40; ++i)
+        b.controller.Timer1Timer();
+    // The exchange ends with its failure, "No Connection" shows, and no box interrupts the user.
+    QCOMPARE(b.get<QLabel>("LabelHlaseni")->text(), QString("Program error!"));
+    QVERIFY(!b.get<QLabel>("LabelSpojeni")->isHidden());
+    QVERIFY(b.dialogs.messages.empty());
+    const int opensWhileAway = b.port.openCount();
+    QVERIFY(opensWhileAway >= 2); // tried again every two seconds
+    b.port.plugInAgain();
+    for (int i = 0; i < 37; ++i)
+        b.controller.Timer1Timer();
+    QVERIFY(b.port.isOpen());
+    QVERIFY(!b.port.lost());
+    b.port.feedReceived(Telegram());
+    b.controller.Timer1Timer();
+    QVERIFY(b.get<QLabel>("LabelSpojeni")->isHidden());
+    QVERIFY(b.dialogs.messages.empty());
 }
 
 QTEST_MAIN(FormTickTest)

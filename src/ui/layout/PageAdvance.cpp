@@ -70,7 +70,7 @@ void BuildBottomRow(QGroupBox* group) {
         SetHint(button, spec.hint);
         button->setGeometry(spec.x, y, 32, 28);
     }
-    MakeCheckBox("CheckBoxIgnAll", "All", group)->setGeometry(150, y + 5, 50, 18);
+    MakeCheckBox("CheckBoxIgnAll", "All", group)->setGeometry(150, y + 5, 60, 18);
 
     PlaceSpinField(MakeSpinField("BaseAdv", group, kCellEditWidth), 250, y + 4);
     MakeLabel("LabelBaseAdv", "Base advance [\u00B0]", group)

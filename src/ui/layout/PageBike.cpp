@@ -19,15 +19,17 @@ constexpr int kEditWidth = 40;
 constexpr int kSmallEditWidth = 32;
 
 // The synchronisation box is laid out by position: the column headings above the two channel
-// boxes have to line up with the columns inside them.
-constexpr int kSpecialWidth = 420;
-constexpr int kSpecialHeight = 336;
+// boxes have to line up with the columns inside them. Its width takes the German caption.
+constexpr int kSpecialWidth = 440;
+constexpr int kSynchroRowY = 38; // the method list has a row of its own: its German items are long
+constexpr int kBelowSynchro = 26;
+constexpr int kSpecialHeight = 336 + kBelowSynchro;
 constexpr int kChannelX = 10;
-constexpr int kChannelWidth = 400;
+constexpr int kChannelWidth = kSpecialWidth - 2 * kChannelX;
 constexpr int kChannelHeight = 70;
 constexpr int kChannelRowY[] = {20, 44};
 constexpr int kRowLabelX = 10;
-constexpr int kLobeX = 130;       // edit of the lobe column
+constexpr int kLobeX = 136;       // edit of the lobe column
 constexpr int kColumnCentre[] = { // lobe, 2nd edge, 2nd pick-up
     kLobeX + (kSmallEditWidth + 15) / 2, 240, 330};
 constexpr int kHeadingWidth = 90;
@@ -79,20 +81,23 @@ QGroupBox* BuildSpecial(QWidget* page) {
     special->setObjectName("GroupBoxSpecial");
     special->setFixedSize(kSpecialWidth, kSpecialHeight);
 
-    MakeLabel("LabelSynchro", "Synchronization method", special)->setGeometry(10, 23, 140, 14);
+    MakeLabel("LabelSynchro", "Synchronization method", special)
+        ->setGeometry(10, kSynchroRowY - 16, kChannelWidth, 14);
     MakeCombo("ComboBoxSynchro", special,
               {"1 lobe, 1 or 2 pick-up", "Short gap between lobes (inserted lobe)", "Wide lobe",
                "Long gap between lobes (missing lobe)", "2 pick-ups, missing lobe",
                "2 Short gaps between lobes (inserted lobe)"},
               20)
-        ->setGeometry(150, 20, 260, 22);
+        ->setGeometry(kChannelX, kSynchroRowY, kChannelWidth, 22);
 
-    PlaceSpinField(MakeSpinField("PocPalcu", special, kSmallEditWidth), 10, 52);
-    MakeLabel("LabelPocPalcu", "Number of lobes", special)->setGeometry(65, 55, 200, 14);
-    PlaceSpinField(MakeSpinField("PocKanalu", special, kSmallEditWidth), 10, 78);
-    MakeLabel("LabelPocKanalu", "Number of outputs (coils)", special)->setGeometry(65, 81, 200, 14);
+    const int y = kBelowSynchro; // rows below the method list
+    PlaceSpinField(MakeSpinField("PocPalcu", special, kSmallEditWidth), 10, y + 52);
+    MakeLabel("LabelPocPalcu", "Number of lobes", special)->setGeometry(65, y + 55, 200, 14);
+    PlaceSpinField(MakeSpinField("PocKanalu", special, kSmallEditWidth), 10, y + 78);
+    MakeLabel("LabelPocKanalu", "Number of outputs (coils)", special)
+        ->setGeometry(65, y + 81, 200, 14);
 
-    const int headingY = 106;
+    const int headingY = y + 106;
     const char* const headings[][2] = {
         {"LabelLobe", "Lobe"}, {"LabelHrana2", "2nd Edge"}, {"LabelSnimac2", "2nd Pick-up"}};
     for (int c = 0; c < 3; ++c) {
@@ -101,19 +106,19 @@ QGroupBox* BuildSpecial(QWidget* page) {
         heading->setGeometry(kChannelX + kColumnCentre[c] - kHeadingWidth / 2, headingY,
                              kHeadingWidth, 14);
     }
-    BuildChannel(special, 1, 122)->setEnabled(false);
-    BuildChannel(special, 2, 196);
+    BuildChannel(special, 1, y + 122)->setEnabled(false);
+    BuildChannel(special, 2, y + 196);
 
     MakeCombo("ComboBoxNasobekPalcu", special,
               {"1 lobe per revolution", "2 lobe per revolution", "3 lobe per revolution",
                "1 lobe per 2  revolution (CMPS)"},
               30)
-        ->setGeometry(10, 274, 220, 22);
+        ->setGeometry(10, y + 274, 220, 22);
 
     // Shown in the developer test mode only.
-    MakeLabel("LabelKompenz", "Compensation ", special)->setGeometry(10, 309, 90, 14);
-    PlaceSpinField(MakeSpinField("Kompenz1", special, kSmallEditWidth), 100, 306);
-    PlaceSpinField(MakeSpinField("Kompenz2", special, kSmallEditWidth), 160, 306);
+    MakeLabel("LabelKompenz", "Compensation ", special)->setGeometry(10, y + 309, 90, 14);
+    PlaceSpinField(MakeSpinField("Kompenz1", special, kSmallEditWidth), 100, y + 306);
+    PlaceSpinField(MakeSpinField("Kompenz2", special, kSmallEditWidth), 160, y + 306);
     return special;
 }
 
@@ -162,15 +167,16 @@ QWidget* BuildPageBike(QTabWidget* pages) {
 
     auto* bike = new QVBoxLayout;
     bike->setSpacing(4);
-    bike->addWidget(MakeLabel("LabelBike", "Motorbike type", page));
-    bike->addWidget(
-        MakeCombo("ComboBoxBike", page,
-                  {"Classic (1 lobe, 1 or 2 pick-up) ",
-                   "Standard  (2 lobe  per revol., 1 or 2 pick-up) ",
-                   "Standard  (3 lobe  per revol., 1 pick-up) ",
-                   "Standard  (1 lobe 2  rev. (CMPS), 1 or 2 pick-up) ", "Special setting"},
-                  40),
-        0, Qt::AlignLeft);
+    QLabel* bikeLabel = MakeLabel("LabelBike", "Motorbike type", page);
+    QComboBox* bikeList = MakeCombo(
+        "ComboBoxBike", page,
+        {"Classic (1 lobe, 1 or 2 pick-up) ", "Standard  (2 lobe  per revol., 1 or 2 pick-up) ",
+         "Standard  (3 lobe  per revol., 1 pick-up) ",
+         "Standard  (1 lobe 2  rev. (CMPS), 1 or 2 pick-up) ", "Special setting"},
+        40);
+    bikeLabel->setBuddy(bikeList); // a caption's "&" then marks an accelerator, not a character
+    bike->addWidget(bikeLabel);
+    bike->addWidget(bikeList, 0, Qt::AlignLeft);
 
     auto* middle = new QHBoxLayout;
     middle->setSpacing(12);

@@ -1,0 +1,102 @@
+#include "ui/LanguageApplier.h"
+
+#include "ui/FormHlav.h"
+#include "ui/layout/LayoutHelpers.h"
+#include "ui/text/LanguageTexts.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QTabWidget>
+
+namespace kx {
+
+namespace {
+
+// The tab widget showing `page` as one of its pages, or nullptr.
+QTabWidget* TabsOf(QWidget* page) {
+    for (QWidget* w = page->parentWidget(); w; w = w->parentWidget()) {
+        if (auto* tabs = qobject_cast<QTabWidget*>(w))
+            return tabs->indexOf(page) >= 0 ? tabs : nullptr;
+    }
+    return nullptr;
+}
+
+void SetCaption(QObject* target, const QString& text) {
+    if (auto* menu = qobject_cast<QMenu*>(target)) {
+        menu->setTitle(text);
+    } else if (auto* action = qobject_cast<QAction*>(target)) {
+        action->setText(text);
+    } else if (auto* group = qobject_cast<QGroupBox*>(target)) {
+        group->setTitle(text);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(target)) {
+        button->setText(text);
+    } else if (auto* label = qobject_cast<QLabel*>(target)) {
+        label->setText(text);
+    } else if (auto* widget = qobject_cast<QWidget*>(target)) {
+        if (widget->isWindow()) {
+            widget->setWindowTitle(text);
+        } else if (QTabWidget* tabs = TabsOf(widget)) {
+            tabs->setTabText(tabs->indexOf(widget), text);
+        }
+    }
+}
+
+// Replaces an item's text in place, so the current selection stays where it was.
+void SetItem(QObject* target, int item, const QString& text) {
+    if (auto* combo = qobject_cast<QComboBox*>(target)) {
+        if (item < combo->count())
+            combo->setItemText(item, text);
+    } else if (auto* buttons = target->findChild<QButtonGroup*>()) {
+        if (QAbstractButton* button = buttons->button(item))
+            button->setText(text);
+    }
+}
+
+void SetHintOf(QObject* target, const QString& text) {
+    if (auto* menu = qobject_cast<QMenu*>(target)) {
+        SetHint(menu->menuAction(), text);
+    } else if (auto* action = qobject_cast<QAction*>(target)) {
+        SetHint(action, text);
+    } else if (auto* widget = qobject_cast<QWidget*>(target)) {
+        SetHint(widget, text);
+    }
+}
+
+} // namespace
+
+void ApplyLanguageTexts(TFormHlav& form, uint8_t languageIndex, const MessageTexts& messages,
+                        bool noConnection) {
+    for (int i = 0; i < kLanguageCount; ++i)
+        form.control<QAction>(kLanguageMenuItems[i])->setChecked(i == languageIndex);
+
+    for (const ControlText& entry : LanguageTexts(languageIndex, messages)) {
+        const QString name = QString::fromStdString(entry.control);
+        QObject* target = name == form.objectName() ? &form : form.findChild<QObject*>(name);
+        Q_ASSERT_X(target, "ApplyLanguageTexts", qPrintable(name));
+        if (!target)
+            continue;
+        const QString text = QString::fromStdString(entry.text);
+        switch (entry.kind) {
+        case TextKind::Caption:
+            SetCaption(target, text);
+            break;
+        case TextKind::Item:
+            SetItem(target, entry.item, text);
+            break;
+        case TextKind::Hint:
+            SetHintOf(target, text);
+            break;
+        case TextKind::Placeholder:
+            if (noConnection)
+                SetCaption(target, text);
+            break;
+        }
+    }
+}
+
+} // namespace kx
