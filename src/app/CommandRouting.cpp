@@ -26,15 +26,15 @@
 namespace kx {
 
 void FormController::ConnectCommands() {
-    for (const SpinFieldSpec& spec : SpinFields()) {
-        auto* upDown = form_.control<UpDown>(QString::fromStdString(spec.upDownName()));
+    for (const SpinFieldSpec& field : SpinFields()) {
+        auto* upDown = form_.control<UpDown>(QString::fromStdString(field.upDownName()));
         connect(upDown, &UpDown::clicked, this, &FormController::UpDownClick);
-        WatchEdit(form_.control<QLineEdit>(QString::fromStdString(spec.editName())));
+        WatchEdit(form_.control<QLineEdit>(QString::fromStdString(field.editName())));
     }
-    for (const CheckFieldSpec& spec : CheckFields()) {
-        if (!spec.mouseBound)
+    for (const CheckFieldSpec& field : CheckFields()) {
+        if (!field.mouseBound)
             continue;
-        auto* box = form_.control<MouseCheckBox>(QString::fromStdString(spec.name));
+        auto* box = form_.control<MouseCheckBox>(QString::fromStdString(field.name));
         connect(box, &MouseCheckBox::mouseReleased, this, &FormController::CheckBoxMouseUp);
     }
     connect(form_.control<MouseCheckBox>("CheckBoxProgHned"), &MouseCheckBox::mouseReleased, this,

@@ -33,10 +33,11 @@ EditorBinding::EditorBinding(TFormHlav& form)
       geber_(form.control<QComboBox>("ComboBoxNasobekPalcu")),
       input1_(form.control<QButtonGroup>("RadioGroupInput1Buttons")),
       input2_(form.control<QButtonGroup>("RadioGroupInput2Buttons")) {
-    for (const SpinFieldSpec& spec : SpinFields())
-        spins_.push_back({&spec, form.control<UpDown>(QString::fromStdString(spec.upDownName()))});
-    for (const CheckFieldSpec& spec : CheckFields())
-        checks_.push_back({&spec, form.control<QCheckBox>(QString::fromStdString(spec.name))});
+    for (const SpinFieldSpec& field : SpinFields())
+        spins_.push_back(
+            {&field, form.control<UpDown>(QString::fromStdString(field.upDownName()))});
+    for (const CheckFieldSpec& field : CheckFields())
+        checks_.push_back({&field, form.control<QCheckBox>(QString::fromStdString(field.name))});
 }
 
 void EditorBinding::ReadForm(ConfigBlock& block, bool testMode) const {
@@ -52,19 +53,19 @@ void EditorBinding::ReadForm(ConfigBlock& block, bool testMode) const {
     if (input2_->checkedId() >= 0)
         block.input2Function = uint8_t(input2_->checkedId());
     for (const CheckControl& check : checks_)
-        block[check.spec->offset] = check.box->isChecked() ? 1 : 0;
+        block[check.field->offset] = check.box->isChecked() ? 1 : 0;
     for (const SpinControl& spin : spins_) {
         spin.upDown->takeEditText();
-        uint8_t stored = StoredFromShown(spin.spec->scale, spin.upDown->position());
-        if (spin.spec->isCompensation() && !testMode)
+        uint8_t stored = StoredFromShown(spin.field->scale, spin.upDown->position());
+        if (spin.field->isCompensation() && !testMode)
             stored = kCompensationOutsideTestMode;
-        block[spin.spec->offset] = stored;
+        block[spin.field->offset] = stored;
     }
 }
 
 void EditorBinding::ShowBlock(const ConfigBlock& block) const {
     for (const CheckControl& check : checks_)
-        check.box->setChecked(block[check.spec->offset] != 0);
+        check.box->setChecked(block[check.field->offset] != 0);
     if (const auto item = ComboFromBikeCode(block.bike))
         bike_->setCurrentIndex(*item);
     synchro_->setCurrentIndex(block.synchroMode < synchro_->count() ? block.synchroMode : -1);
@@ -72,7 +73,7 @@ void EditorBinding::ShowBlock(const ConfigBlock& block) const {
     SelectButton(input1_, block.input1Function);
     SelectButton(input2_, block.input2Function);
     for (const SpinControl& spin : spins_)
-        spin.upDown->setPosition(ShownFromStored(spin.spec->scale, block[spin.spec->offset]));
+        spin.upDown->setPosition(ShownFromStored(spin.field->scale, block[spin.field->offset]));
 }
 
 } // namespace kx

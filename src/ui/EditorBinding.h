@@ -29,11 +29,11 @@ class EditorBinding {
 
   private:
     struct SpinControl {
-        const SpinFieldSpec* spec;
+        const SpinFieldSpec* field;
         UpDown* upDown;
     };
     struct CheckControl {
-        const CheckFieldSpec* spec;
+        const CheckFieldSpec* field;
         QCheckBox* box;
     };
 

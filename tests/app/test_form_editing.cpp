@@ -124,23 +124,23 @@ void FormEditingTest::everySpinFieldChangesOnlyItsOwnByte() {
         b.controller.block().input1Function = uint8_t(input1);
         b.controller.block().input2Function = uint8_t(input2);
         b.controller.ApplyChange();
-        for (const SpinFieldSpec& spec : SpinFields()) {
-            auto* edit = b.form.control<QLineEdit>(QString::fromStdString(spec.editName()));
-            if (spec.isCompensation() || !edit->isEnabled())
+        for (const SpinFieldSpec& field : SpinFields()) {
+            auto* edit = b.form.control<QLineEdit>(QString::fromStdString(field.editName()));
+            if (field.isCompensation() || !edit->isEnabled())
                 continue; // compensation is forced to 11 outside the test mode
-            auto* upDown = b.form.control<UpDown>(QString::fromStdString(spec.upDownName()));
+            auto* upDown = b.form.control<UpDown>(QString::fromStdString(field.upDownName()));
             const int now = upDown->position();
-            const int next =
-                now + spec.increment <= spec.maximum ? now + spec.increment : now - spec.increment;
+            const int next = now + field.increment <= field.maximum ? now + field.increment
+                                                                    : now - field.increment;
             const ConfigBlock before = b.controller.block();
-            b.typeAndEnter(spec.editName().c_str(), QString::number(next));
+            b.typeAndEnter(field.editName().c_str(), QString::number(next));
             const ConfigBlock& after = b.controller.block();
             int changed = 0;
             for (int i = 0; i < kRecordSize; ++i)
                 changed += after[i] != before[i];
-            QVERIFY2(changed == 1 && after[spec.offset] != before[spec.offset],
-                     spec.editName().c_str());
-            covered.insert(spec.name);
+            QVERIFY2(changed == 1 && after[field.offset] != before[field.offset],
+                     field.editName().c_str());
+            covered.insert(field.name);
         }
     }
     QCOMPARE(covered.size(), SpinFields().size() - 2);
@@ -151,8 +151,8 @@ void FormEditingTest::everyCheckBoxChangesOnlyItsOwnByte() {
     b.controller.block().bike = 1;
     b.controller.block().synchroMode = 4; // keeps the second pick-up flags
     b.controller.ShowBlock();
-    for (const CheckFieldSpec& spec : CheckFields()) {
-        auto* box = b.form.control<QCheckBox>(QString::fromStdString(spec.name));
+    for (const CheckFieldSpec& field : CheckFields()) {
+        auto* box = b.form.control<QCheckBox>(QString::fromStdString(field.name));
         b.showPageOf(box);
         b.enableWithContainers(box); // the binding is tested here, not the view rules
         const ConfigBlock before = b.controller.block();
@@ -161,8 +161,8 @@ void FormEditingTest::everyCheckBoxChangesOnlyItsOwnByte() {
         int changed = 0;
         for (int i = 0; i < kRecordSize; ++i)
             changed += after[i] != before[i];
-        QVERIFY2(changed == 1 && after[spec.offset] == (before[spec.offset] ? 0 : 1),
-                 spec.name.c_str());
+        QVERIFY2(changed == 1 && after[field.offset] == (before[field.offset] ? 0 : 1),
+                 field.name.c_str());
     }
 }
 

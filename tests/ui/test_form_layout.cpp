@@ -60,17 +60,17 @@ class FormLayoutTest : public QObject {
     }
 
     void everySpinFieldHasItsEditAndUpDownFromTheTable() {
-        for (const SpinFieldSpec& spec : SpinFields()) {
-            const QString name = QString::fromStdString(spec.name);
-            auto* edit = find<QLineEdit>(QString::fromStdString(spec.editName()));
-            auto* upDown = find<UpDown>(QString::fromStdString(spec.upDownName()));
+        for (const SpinFieldSpec& field : SpinFields()) {
+            const QString name = QString::fromStdString(field.name);
+            auto* edit = find<QLineEdit>(QString::fromStdString(field.editName()));
+            auto* upDown = find<UpDown>(QString::fromStdString(field.upDownName()));
             QVERIFY2(edit && upDown, qPrintable(name));
             QCOMPARE(upDown->associate(), edit);
-            QCOMPARE(upDown->minimum(), spec.minimum);
-            QCOMPARE(upDown->maximum(), spec.maximum);
-            QCOMPARE(upDown->increment(), spec.increment);
-            QCOMPARE(upDown->position(), spec.start);
-            QCOMPARE(edit->text(), upDown->formatted(spec.start));
+            QCOMPARE(upDown->minimum(), field.minimum);
+            QCOMPARE(upDown->maximum(), field.maximum);
+            QCOMPARE(upDown->increment(), field.increment);
+            QCOMPARE(upDown->position(), field.start);
+            QCOMPARE(edit->text(), upDown->formatted(field.start));
             QVERIFY2(upDown->focusPolicy() == Qt::NoFocus, qPrintable(name));
             // The arrows sit on the right edge of their edit, on the same line.
             QCOMPARE(upDown->parentWidget(), edit->parentWidget());
@@ -80,10 +80,10 @@ class FormLayoutTest : public QObject {
     }
 
     void checkBoxesReportEditsAsTheRecordTableSays() {
-        for (const CheckFieldSpec& spec : CheckFields()) {
-            auto* box = find<QCheckBox>(QString::fromStdString(spec.name));
+        for (const CheckFieldSpec& field : CheckFields()) {
+            auto* box = find<QCheckBox>(QString::fromStdString(field.name));
             QVERIFY(box);
-            QCOMPARE(qobject_cast<MouseCheckBox*>(box) != nullptr, spec.mouseBound);
+            QCOMPARE(qobject_cast<MouseCheckBox*>(box) != nullptr, field.mouseBound);
         }
         QVERIFY(find<MouseCheckBox>("CheckBoxProgHned"));
         for (const char* name : {"CheckBoxZakazCteni", "CheckBoxIgnAll", "CheckBoxServoAll"}) {

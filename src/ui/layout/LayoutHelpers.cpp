@@ -16,17 +16,17 @@ namespace kx {
 namespace {
 
 const SpinFieldSpec& SpinFieldNamed(const char* name) {
-    for (const SpinFieldSpec& spec : SpinFields()) {
-        if (spec.name == name)
-            return spec;
+    for (const SpinFieldSpec& field : SpinFields()) {
+        if (field.name == name)
+            return field;
     }
     throw std::logic_error(std::string("no spin field ") + name);
 }
 
 const CheckFieldSpec* CheckFieldNamed(const char* name) {
-    for (const CheckFieldSpec& spec : CheckFields()) {
-        if (spec.name == name)
-            return &spec;
+    for (const CheckFieldSpec& field : CheckFields()) {
+        if (field.name == name)
+            return &field;
     }
     return nullptr;
 }
@@ -34,17 +34,17 @@ const CheckFieldSpec* CheckFieldNamed(const char* name) {
 } // namespace
 
 SpinField MakeSpinField(const char* name, QWidget* parent, int editWidth) {
-    const SpinFieldSpec& spec = SpinFieldNamed(name);
+    const SpinFieldSpec& field = SpinFieldNamed(name);
     auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QString::fromStdString(spec.editName()));
+    edit->setObjectName(QString::fromStdString(field.editName()));
     edit->setFixedSize(editWidth, kFieldHeight);
     auto* upDown = new UpDown(parent);
-    upDown->setObjectName(QString::fromStdString(spec.upDownName()));
-    upDown->setRange(spec.minimum, spec.maximum);
-    upDown->setIncrement(spec.increment);
-    upDown->setThousands(spec.thousands());
+    upDown->setObjectName(QString::fromStdString(field.upDownName()));
+    upDown->setRange(field.minimum, field.maximum);
+    upDown->setIncrement(field.increment);
+    upDown->setThousands(field.thousands());
     upDown->setAssociate(edit);
-    upDown->setPosition(spec.start);
+    upDown->setPosition(field.start);
     KeepPlaceWhenHidden(upDown);
     return {edit, upDown};
 }

@@ -136,10 +136,10 @@ QWidget* BuildToolBar(QWidget* parent) {
     } buttons[] = {{"ButtonRead", "&Read", kHintRead},
                    {"BitBtnVerify", "&Verify", kHintVerify},
                    {"BitBtnProgram", "&Program", kHintProgram}};
-    for (const auto& spec : buttons) {
-        QPushButton* button = MakeButton(spec.name, spec.caption, box);
+    for (const auto& field : buttons) {
+        QPushButton* button = MakeButton(field.name, field.caption, box);
         button->setFixedHeight(27);
-        SetHint(button, spec.hint);
+        SetHint(button, field.hint);
         row->addWidget(button, 1);
     }
     return box;

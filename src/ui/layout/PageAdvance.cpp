@@ -64,11 +64,11 @@ void BuildBottomRow(QGroupBox* group) {
         int x;
     } buttons[] = {{"BitBtnAdvMinus", "-", "Take off 1 degree of Advance", 70},
                    {"BitBtnAdvPlus", "+", "Add 1 degree of Advance", 106}};
-    for (const auto& spec : buttons) {
-        QPushButton* button = MakeButton(spec.name, spec.caption, group);
+    for (const auto& field : buttons) {
+        QPushButton* button = MakeButton(field.name, field.caption, group);
         SetPixelFont(button, 19, false);
-        SetHint(button, spec.hint);
-        button->setGeometry(spec.x, y, 32, 28);
+        SetHint(button, field.hint);
+        button->setGeometry(field.x, y, 32, 28);
     }
     MakeCheckBox("CheckBoxIgnAll", "All", group)->setGeometry(150, y + 5, 60, 18);
 

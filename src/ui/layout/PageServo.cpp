@@ -47,10 +47,10 @@ QHBoxLayout* BuildTools(QGroupBox* group) {
         const char* hint;
     } buttons[] = {{"BitBtnServoMinus", "-", "Take off 20 mV"},
                    {"BitBtnServoPlus", "+", "Add 20 mV"}};
-    for (const auto& spec : buttons) {
-        QPushButton* button = MakeButton(spec.name, spec.caption, group);
+    for (const auto& field : buttons) {
+        QPushButton* button = MakeButton(field.name, field.caption, group);
         SetPixelFont(button, 19, false);
-        SetHint(button, spec.hint);
+        SetHint(button, field.hint);
         button->setFixedSize(32, 28);
         KeepPlaceWhenHidden(button);
         tools->addWidget(button);
