@@ -16,6 +16,20 @@
 
 using namespace kx;
 
+// The window on the real serial port, created as at start-up.
+struct SimWindow {
+    TFormHlav form;
+    QtSerialPort port;
+    RecordingDialogs dialogs;
+    FormController controller{form, port, dialogs, {}};
+
+    SimWindow() { controller.FormCreate(); }
+    bool show() {
+        form.show();
+        return QTest::qWaitForWindowExposed(&form);
+    }
+};
+
 // The window against the simulated unit over a pseudo-terminal, with the real 55 ms timer.
 class FormAgainstSimTest : public QObject {
     Q_OBJECT
@@ -61,11 +75,10 @@ void FormAgainstSimTest::cleanupTestCase() {
 }
 
 void FormAgainstSimTest::liveDataArrives() {
-    TFormHlav form;
-    QtSerialPort port;
-    RecordingDialogs dialogs;
-    FormController controller(form, port, dialogs, {});
-    controller.FormCreate();
+    SimWindow window;
+    TFormHlav& form = window.form;
+    FormController& controller = window.controller;
+    const RecordingDialogs& dialogs = window.dialogs;
     QVERIFY(dialogs.messages.empty()); // the port opened
     auto* noConnection = form.control<QLabel>("LabelSpojeni");
     QTRY_VERIFY_WITH_TIMEOUT(controller.link().telegramCount() > 0, 3000);
@@ -74,13 +87,10 @@ void FormAgainstSimTest::liveDataArrives() {
 }
 
 void FormAgainstSimTest::programAnEditedMapAndReadItBack() {
-    TFormHlav form;
-    QtSerialPort port;
-    RecordingDialogs dialogs;
-    FormController controller(form, port, dialogs, {});
-    controller.FormCreate();
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    SimWindow window;
+    QVERIFY(window.show());
+    TFormHlav& form = window.form;
+    FormController& controller = window.controller;
 
     auto* cell = form.control<QLineEdit>("Edit145");
     auto* pages = form.control<QTabWidget>("PageControl1");
@@ -106,13 +116,10 @@ void FormAgainstSimTest::programAnEditedMapAndReadItBack() {
 }
 
 void FormAgainstSimTest::tuningTheMarkedCellReachesTheUnit() {
-    TFormHlav form;
-    QtSerialPort port;
-    RecordingDialogs dialogs;
-    FormController controller(form, port, dialogs, {});
-    controller.FormCreate();
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    SimWindow window;
+    QVERIFY(window.show());
+    TFormHlav& form = window.form;
+    FormController& controller = window.controller;
 
     // Ticking "Programming after change" programs the unit at once.
     auto* programAfterChange = form.control<QCheckBox>("CheckBoxProgHned");

@@ -1,4 +1,5 @@
 #include "support/FormBench.h"
+#include "support/TelegramBytes.h"
 #include "ui/FormAbout.h"
 #include "ui/LanguageApplier.h"
 
@@ -96,16 +97,7 @@ QStringList Texts(const TFormHlav& form) {
 }
 
 std::vector<uint8_t> Telegram() {
-    std::vector<uint8_t> t(102, 0);
-    t[0] = 0xB0;
-    t[1] = 0xB8; // 3000 rpm
-    t[2] = 0x0B;
-    t[100] = 50;
-    uint8_t sum = 0xFF;
-    for (int i = 0; i < 101; ++i)
-        sum ^= t[i];
-    t[101] = sum;
-    return t;
+    return LiveTelegram(3000, 0);
 }
 
 // The window started with the given command line, on settings of the caller's folder.

@@ -1,4 +1,5 @@
 #include "support/FormBench.h"
+#include "support/TelegramBytes.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -16,21 +17,8 @@ namespace {
 
 const QColor kLime(0, 255, 0);
 
-// A live telegram for the given speed, throttle percentage and throttle converter count.
 std::vector<uint8_t> Telegram(int rpm, int tpsPercent, int tpsRaw = 0) {
-    std::vector<uint8_t> t(102, 0);
-    t[0] = 0xB0;
-    t[1] = uint8_t(rpm);
-    t[2] = uint8_t(rpm >> 8);
-    t[3] = uint8_t(tpsRaw);
-    t[4] = uint8_t(tpsRaw >> 8);
-    t[41] = uint8_t(tpsPercent);
-    t[100] = 50;
-    uint8_t sum = 0xFF;
-    for (int i = 0; i < 101; ++i)
-        sum ^= t[i];
-    t[101] = sum;
-    return t;
+    return LiveTelegram(rpm, tpsPercent, tpsRaw);
 }
 
 bool Marked(QWidget* control) {

@@ -1,6 +1,7 @@
 #include "config/ConfigBlock.h"
 #include "link/DeviceLink.h"
 #include "support/FakeSerialPort.h"
+#include "support/TelegramBytes.h"
 #include "ui/text/MessageTexts.h"
 
 #include <QtTest>
@@ -11,23 +12,13 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-Bytes Sealed(Bytes frame) {
-    uint8_t sum = 0xFF;
-    for (int i = 0; i < 101; ++i)
-        sum ^= frame[i];
-    frame[101] = sum;
-    return frame;
+Bytes Sealed(const Bytes& frame) {
+    return SealedFrame(frame);
 }
 
-// A live telegram at 3000 rpm and 30 % throttle from unit version 50.
+// A live telegram at 30 % throttle.
 Bytes Telegram(uint16_t rpm = 3000) {
-    Bytes t(102, 0);
-    t[0] = 0xB0;
-    t[1] = uint8_t(rpm & 0xFF);
-    t[2] = uint8_t(rpm >> 8);
-    t[41] = 30;
-    t[100] = 50;
-    return Sealed(t);
+    return LiveTelegram(rpm, 30);
 }
 
 struct NoEvents : TransferEvents {
