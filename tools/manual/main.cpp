@@ -7,10 +7,12 @@
 #include <QImage>
 #include <QPageLayout>
 #include <QPdfWriter>
+#include <QPixmap>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextImageFormat>
+#include <QTextTable>
 #include <QUrl>
 
 #include <cstdio>
@@ -27,27 +29,61 @@ constexpr qreal kImageDpi = 96;
 constexpr qreal kMmPerInch = 25.4;
 
 QImage ImageOf(const QVariant& resource) {
-    if (resource.userType() == QMetaType::QImage)
+    switch (resource.userType()) {
+    case QMetaType::QImage:
         return resource.value<QImage>();
-    return QImage::fromData(resource.toByteArray());
+    case QMetaType::QPixmap:
+        return resource.value<QPixmap>().toImage();
+    default:
+        return QImage::fromData(resource.toByteArray());
+    }
 }
 
-// A screenshot wider than the text column is scaled down to it, keeping its proportions.
-void FitImagesToWidth(QTextDocument& document, qreal width) {
+// Qt's Markdown reader inserts an image only from its alternative text, so ![](picture.png)
+// would vanish from the page.
+QString WithAltTextForEveryImage(QString markdown) {
+    return markdown.replace("![](", "![image](");
+}
+
+// Tables get thin ruled cells with some air, instead of a heavy box around text pressed to it.
+void StyleTables(QTextDocument& document) {
+    for (QTextFrame* frame : document.rootFrame()->childFrames()) {
+        auto* table = qobject_cast<QTextTable*>(frame);
+        if (!table)
+            continue;
+        QTextTableFormat format = table->format();
+        format.setBorder(1);
+        format.setBorderBrush(QColor(0x90, 0x90, 0x90));
+        format.setBorderCollapse(true);
+        format.setCellPadding(4);
+        format.setCellSpacing(0);
+        table->setFormat(format);
+    }
+}
+
+// Every image is loaded into the document itself: printing lays out a copy of the document that
+// cannot load relative paths. A screenshot wider than the text column is scaled down to it,
+// keeping its proportions. False when an image is missing.
+bool EmbedImages(QTextDocument& document, qreal columnWidth) {
+    bool complete = true;
     std::vector<std::pair<QTextFragment, QTextImageFormat>> scaled;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             QTextImageFormat format = it.fragment().charFormat().toImageFormat();
             if (!format.isValid())
                 continue;
-            const QImage image =
-                ImageOf(document.resource(QTextDocument::ImageResource, QUrl(format.name())));
-            if (image.isNull())
+            const QUrl name(format.name());
+            const QImage image = ImageOf(document.resource(QTextDocument::ImageResource, name));
+            if (image.isNull()) {
                 std::fprintf(stderr, "kx_manual_pdf: no image %s\n", qPrintable(format.name()));
-            if (image.isNull() || image.width() <= width)
+                complete = false;
                 continue;
-            format.setWidth(width);
-            format.setHeight(image.height() * width / image.width());
+            }
+            document.addResource(QTextDocument::ImageResource, name, image);
+            if (image.width() <= columnWidth)
+                continue;
+            format.setWidth(columnWidth);
+            format.setHeight(image.height() * columnWidth / image.width());
             scaled.emplace_back(it.fragment(), format);
         }
     }
@@ -57,6 +93,7 @@ void FitImagesToWidth(QTextDocument& document, qreal width) {
         cursor.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
         cursor.setCharFormat(format);
     }
+    return complete;
 }
 
 } // namespace
@@ -81,15 +118,19 @@ int main(int argc, char* argv[]) {
     QTextDocument document;
     document.setDefaultFont(QFont("DejaVu Sans", 10)); // has the Czech, German and French letters
     document.setBaseUrl(QUrl::fromLocalFile(source.absoluteFilePath()));
-    document.setMarkdown(QString::fromUtf8(in.readAll()));
+    document.setMarkdown(WithAltTextForEveryImage(QString::fromUtf8(in.readAll())));
+    StyleTables(document);
+
+    // No writer margins: print() adds its own.
+    const QPageSize a4(QPageSize::A4);
+    const qreal columnMm = a4.size(QPageSize::Millimeter).width() - 2 * kPrintMarginMm;
+    if (!EmbedImages(document, columnMm / kMmPerInch * kImageDpi))
+        return 1;
 
     QPdfWriter writer(QString::fromLocal8Bit(argv[2]));
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+    writer.setPageLayout(QPageLayout(a4, QPageLayout::Portrait, QMarginsF()));
     writer.setTitle(document.begin().text());
     writer.setCreator("kx_flam3");
-    const qreal columnMm =
-        writer.pageLayout().paintRect(QPageLayout::Millimeter).width() - 2 * kPrintMarginMm;
-    FitImagesToWidth(document, columnMm / kMmPerInch * kImageDpi);
     document.print(&writer);
     return 0;
 }
