@@ -50,6 +50,8 @@ int main(int argc, char* argv[]) {
     }
 #endif
     QApplication app(argc, argv);
+    // Ties the window to its desktop entry, and so to its icon, on Wayland desktops too.
+    QGuiApplication::setDesktopFileName("kx_flam3");
 #ifdef Q_OS_WIN
     // A windowed program has no console to print to.
     if (!information.empty()) {
