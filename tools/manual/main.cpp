@@ -27,6 +27,7 @@ constexpr qreal kPrintMarginMm = 20;
 // Image sizes are in pixels of a 96 dpi screen.
 constexpr qreal kImageDpi = 96;
 constexpr qreal kMmPerInch = 25.4;
+constexpr qreal kHeadingSpace = 12; // pixels of a 96 dpi screen, as the paragraph margins
 
 QImage ImageOf(const QVariant& resource) {
     switch (resource.userType()) {
@@ -45,6 +46,38 @@ QString WithAltTextForEveryImage(QString markdown) {
     return markdown.replace("![](", "![image](");
 }
 
+// Headings get air above them and code a grey ground. Table cells lose the paragraph margins,
+// and the empty paragraph Qt's Markdown reader leaves in the first cell, which pushed the first
+// heading below the others.
+void SpaceBlocks(QTextDocument& document) {
+    std::vector<int> emptyCellParagraphs;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        QTextCursor cursor(block);
+        QTextBlockFormat format = block.blockFormat();
+        if (format.headingLevel() > 0) {
+            format.setTopMargin(kHeadingSpace);
+            format.setBottomMargin(kHeadingSpace / 2);
+        } else if (format.hasProperty(QTextFormat::BlockCodeFence)) {
+            format.setBackground(QColor(0xf0, 0xf0, 0xf0));
+        } else if (QTextTable* table = cursor.currentTable()) {
+            format.setTopMargin(0);
+            format.setBottomMargin(0);
+            const QTextBlock next = block.next();
+            if (block.text().isEmpty() && next.isValid() &&
+                table->cellAt(block.position()) == table->cellAt(next.position()))
+                emptyCellParagraphs.push_back(block.position());
+        }
+        cursor.setBlockFormat(format);
+    }
+    // From the back, so the positions still ahead stay valid.
+    for (auto position = emptyCellParagraphs.rbegin(); position != emptyCellParagraphs.rend();
+         ++position) {
+        QTextCursor cursor(&document);
+        cursor.setPosition(*position);
+        cursor.deleteChar();
+    }
+}
+
 // Tables get thin ruled cells with some air, instead of a heavy box around text pressed to it.
 void StyleTables(QTextDocument& document) {
     for (QTextFrame* frame : document.rootFrame()->childFrames()) {
@@ -58,6 +91,15 @@ void StyleTables(QTextDocument& document) {
         format.setCellPadding(4);
         format.setCellSpacing(0);
         table->setFormat(format);
+        // Markdown tables always have a header row; Qt's reader leaves its first cell plain.
+        QTextCharFormat bold;
+        bold.setFontWeight(QFont::Bold);
+        for (int column = 0; column < table->columns(); ++column) {
+            const QTextTableCell cell = table->cellAt(0, column);
+            QTextCursor cursor = cell.firstCursorPosition();
+            cursor.setPosition(cell.lastCursorPosition().position(), QTextCursor::KeepAnchor);
+            cursor.mergeCharFormat(bold);
+        }
     }
 }
 
@@ -119,6 +161,7 @@ int main(int argc, char* argv[]) {
     document.setDefaultFont(QFont("DejaVu Sans", 10)); // has the Czech, German and French letters
     document.setBaseUrl(QUrl::fromLocalFile(source.absoluteFilePath()));
     document.setMarkdown(WithAltTextForEveryImage(QString::fromUtf8(in.readAll())));
+    SpaceBlocks(document);
     StyleTables(document);
 
     // No writer margins: print() adds its own.
