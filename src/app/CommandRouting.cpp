@@ -1,4 +1,5 @@
 #include "app/FormController.h"
+#include "app/ManualSearch.h"
 
 #include "config/Conversions.h"
 #include "config/EditorFields.h"
@@ -14,14 +15,11 @@
 #include <QAction>
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QDesktopServices>
-#include <QFileInfo>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
-#include <QUrl>
 
 namespace kx {
 
@@ -219,10 +217,9 @@ void FormController::MenuLanguageClick(uint8_t languageIndex) {
 }
 
 void FormController::MenuContensClick() {
-    // The manual is named relative to the working folder, as the desktop shell would open it.
-    const QFileInfo manual(QString::fromStdString(texts_.MsgManualFile));
-    if (!manual.exists() ||
-        !QDesktopServices::openUrl(QUrl::fromLocalFile(manual.absoluteFilePath())))
+    const QString manual =
+        FindManual(QString::fromStdString(texts_.MsgManualFile), ManualFolders());
+    if (manual.isEmpty() || !dialogs_.openDocument(manual.toStdString()))
         dialogs_.showMessage(texts_.MsgManualOpenError);
 }
 

@@ -1,9 +1,11 @@
 #include "ui/MessageBoxDialogs.h"
 
+#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QUrl>
 
 namespace kx {
 
@@ -59,6 +61,10 @@ std::optional<std::string> MessageBoxDialogs::askOpenFile(const std::string& ini
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().first().toStdString();
+}
+
+bool MessageBoxDialogs::openDocument(const std::string& path) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
 }
 
 } // namespace kx

@@ -15,6 +15,7 @@ class MessageBoxDialogs : public Dialogs {
     Answer askYesNoCancel(const std::string& text) override;
     std::optional<std::string> askSaveFile(const std::string& initialPath) override;
     std::optional<std::string> askOpenFile(const std::string& initialPath) override;
+    bool openDocument(const std::string& path) override;
 
   private:
     QWidget* window_;

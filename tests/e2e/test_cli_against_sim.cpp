@@ -217,7 +217,7 @@ void CliAgainstSimTest::failuresHaveTheirOwnExitStatus_data() {
     QTest::newRow("stray bytes before every answer")
         << QStringList{"--stray-bytes", "3"} << QStringList{"info"} << kNoAnswer << "Read error!";
     QTest::newRow("old protocol")
-        << QStringList{"--version", "49"} << QStringList{"info"} << kVersion
+        << QStringList{"--unit-version", "49"} << QStringList{"info"} << kVersion
         << "Unmatched version of PC and Ignition programs!  PC-50, IGN-49";
     QTest::newRow("German texts") << QStringList{"--silent"}
                                   << QStringList{"info", "--lang", "DEUTSCH"} << kNoAnswer

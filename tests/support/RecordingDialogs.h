@@ -26,9 +26,16 @@ class RecordingDialogs : public Dialogs {
         return fileAnswer;
     }
 
+    bool openDocument(const std::string& path) override {
+        openedDocuments.push_back(path);
+        return openSucceeds;
+    }
+
     Answer answer = Answer::Yes;
     std::optional<std::string> fileAnswer; // the file "chosen", nothing for Cancel
     std::vector<std::string> initialPaths;
+    bool openSucceeds = true; // whether the desktop "found" a viewer
+    std::vector<std::string> openedDocuments;
     std::vector<std::string> messages;
     std::vector<std::string> questions;
 };

@@ -24,6 +24,7 @@ const char* const kUsage =
     "  --lang LANGUAGE  ENGLISH, DEUTSCH, FRANCE or CESKY for the messages\n"
     "  --verbose        show every step and the number of ticks taken\n"
     "  --help           this text\n"
+    "  --version        the program version\n"
     "\n"
     "Exit status: 0 success, 1 data mismatch, 2 usage, 3 port error, 4 no answer,\n"
     "5 protocol version mismatch, 6 file error.\n";
@@ -45,6 +46,8 @@ std::optional<Command> CommandFromWord(const std::string& word) {
         return Command::Info;
     if (word == "--help" || word == "-h" || word == "help")
         return Command::Help;
+    if (word == "--version")
+        return Command::Version;
     return std::nullopt;
 }
 
@@ -85,6 +88,9 @@ std::optional<CliOptions> ParseCliOptions(int argc, const char* const* argv, std
         } else if (arg == "--help" || arg == "-h") {
             options.command = Command::Help;
             return options;
+        } else if (arg == "--version") {
+            options.command = Command::Version;
+            return options;
         } else if (arg == "--verbose" || arg == "-v") {
             options.verbose = true;
         } else if (!arg.empty() && arg[0] == '-') {
@@ -115,7 +121,7 @@ std::optional<CliOptions> ParseCliOptions(int argc, const char* const* argv, std
         }
         options.languageIndex = int(word - std::begin(kLanguageWords));
     }
-    if (options.command == Command::Help)
+    if (options.command == Command::Help || options.command == Command::Version)
         return options;
     if (options.port.empty()) {
         error = "--port is required";

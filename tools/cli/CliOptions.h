@@ -16,7 +16,7 @@ enum ExitStatus {
     ExitFileError = 6, // a configuration file could not be read or written
 };
 
-enum class Command { Read, Verify, Program, Monitor, Info, Help };
+enum class Command { Read, Verify, Program, Monitor, Info, Help, Version };
 
 struct CliOptions {
     Command command = Command::Help;

@@ -73,6 +73,7 @@ int CliSession::run() {
         std::fflush(csv_);
         break;
     case Command::Help:
+    case Command::Version:
         break;
     }
 

@@ -1,5 +1,6 @@
 #include "CliOptions.h"
 #include "CliSession.h"
+#include "ProgramVersion.h"
 
 #include <QCoreApplication>
 
@@ -17,6 +18,10 @@ int main(int argc, char* argv[]) {
     }
     if (options->command == Command::Help) {
         std::printf("%s", kUsage);
+        return ExitOk;
+    }
+    if (options->command == Command::Version) {
+        std::printf("kx_flam3_cli %s\n", kx::kProgramVersion);
         return ExitOk;
     }
     CliSession session(*options);

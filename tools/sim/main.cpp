@@ -1,6 +1,7 @@
 // Simulated ignition unit on a pseudo-terminal, for trying the tool without hardware and for
 // provoking line faults on purpose.
 
+#include "ProgramVersion.h"
 #include "SimulatedUnit.h"
 #include "store/RecordCopy.h"
 
@@ -49,7 +50,7 @@ terminal's device path; open it in the tool as the serial port.
   --link PATH          also make PATH a symbolic link to the device (removed on exit)
   --image FILE         load the configuration from FILE if present, save it there after
                        every program block (record copy text format, 207 values)
-  --version N          report protocol version N (default 50)
+  --unit-version N     report protocol version N (default 50)
   --drop-every N       leave out every Nth answer
   --corrupt-every N    flip the check byte of every Nth answer
   --bad-echo-block B   echo program block B (1 or 2) with one byte changed, every time
@@ -60,6 +61,7 @@ terminal's device path; open it in the tool as the serial port.
   --line-time          pace the output like a 57600 baud line (17.7 ms per frame)
   --verbose            log every request and answer on stderr
   --help               show this text
+  --version            show the program version
 )";
 
 struct Options {
@@ -73,7 +75,7 @@ struct Options {
     bool verbose = false;
 };
 
-enum class ParseResult { Run, Help, Error };
+enum class ParseResult { Run, Help, Version, Error };
 
 bool ParseNumber(const char* text, long min, long max, int& out) {
     char* end = nullptr;
@@ -90,6 +92,8 @@ ParseResult ParseOptions(int argc, char** argv, Options& options) {
         const std::string name = argv[i];
         if (name == "--help")
             return ParseResult::Help;
+        if (name == "--version")
+            return ParseResult::Version;
         if (name == "--silent") {
             options.unit.silent = true;
             continue;
@@ -113,7 +117,7 @@ ParseResult ParseOptions(int argc, char** argv, Options& options) {
             options.linkPath = value;
         else if (name == "--image")
             options.imagePath = value;
-        else if (name == "--version") {
+        else if (name == "--unit-version") {
             ok = ParseNumber(value, 0, 255, version);
             options.unit.protocolVersion = uint8_t(version);
         } else if (name == "--drop-every")
@@ -397,6 +401,9 @@ int main(int argc, char** argv) {
     switch (ParseOptions(argc, argv, options)) {
     case ParseResult::Help:
         std::fputs(kUsage, stdout);
+        return 0;
+    case ParseResult::Version:
+        std::printf("kx_flam3_sim %s\n", kProgramVersion);
         return 0;
     case ParseResult::Error:
         std::fputs(kUsage, stderr);
