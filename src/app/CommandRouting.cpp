@@ -161,10 +161,16 @@ void FormController::RadioGroupInputClick(int input, int itemIndex) {
 }
 
 void FormController::ComboBoxBikeChange() {
-    if (const auto code =
-            BikeCodeFromCombo(form_.control<QComboBox>("ComboBoxBike")->currentIndex()))
-        block_.bike = *code;
+    const auto code = BikeCodeFromCombo(form_.control<QComboBox>("ComboBoxBike")->currentIndex());
     const int method = form_.control<QComboBox>("ComboBoxSynchro")->currentIndex();
+    // A list reports the item picked even when it was already shown; treating that as a choice
+    // would replace a tuned configuration with the defaults.
+    const bool bikeChosen = code && *code != block_.bike;
+    const bool methodChosen = method >= 0 && method != block_.synchroMode;
+    if (!bikeChosen && !methodChosen)
+        return;
+    if (code)
+        block_.bike = *code;
     if (method >= 0)
         block_.synchroMode = uint8_t(method);
     keepSpecial_ = true;

@@ -331,6 +331,8 @@ void FormEditingTest::bikeTypeSwitching() {
     QCOMPARE(int(b.controller.block().outputCount), 1);
     QCOMPARE(int(b.controller.block().geberMode), 3);
     b.typeAndEnter("EditBaseAdv", "22");
+    choose(2); // picking the type already shown is no choice: the edit stays
+    QCOMPARE(int(b.controller.block().baseAdv), 22);
     choose(4); // special: the keying and the edit stay
     QCOMPARE(int(b.controller.block().bike), 1);
     QCOMPARE(int(b.controller.block().outputCount), 1);
