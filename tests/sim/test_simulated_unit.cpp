@@ -289,9 +289,14 @@ void SimulatedUnitTest::randomFaultsFollowTheirSeedAndList() {
         case Fate::Dropped:
             QVERIFY(!reply);
             break;
-        case Fate::Corrupted:
+        case Fate::Corrupted: {
             QVERIFY(CheckResidue(*reply) != 0);
+            int differing = 0;
+            for (int i = 0; i < 102; ++i)
+                differing += (*reply)[size_t(i)] != expected[size_t(i)];
+            QCOMPARE(differing, 1);
             break;
+        }
         case Fate::BadEcho: {
             QCOMPARE(int(command), 0x01);
             QCOMPARE(CheckResidue(*reply), uint8_t(0));

@@ -237,7 +237,8 @@ bool SimulatedUnit::InjectRandomFault(Frame& answer) {
         fate_ = Fate::Dropped;
         return false;
     case RandomFault::Corrupt:
-        answer[kFrameSize - 1] ^= 0xFF;
+        // Line noise: one bit anywhere, so only the check byte can tell.
+        answer[random_() % kFrameSize] ^= uint8_t(1u << (random_() % 8));
         fate_ = Fate::Corrupted;
         break;
     case RandomFault::Stray:

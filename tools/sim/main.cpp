@@ -61,7 +61,8 @@ terminal's device path; open it in the tool as the serial port.
                        of each fault is printed on stderr at the end
   --fault-seed S       seed of the random faults (default 1), so a run can be repeated
   --faults LIST        the random faults to choose from, comma-separated (default all):
-                       drop, corrupt, stray, delay (40 to 600 ms), bad-echo (program blocks)
+                       drop, corrupt (one bit), stray, delay (40 to 600 ms), bad-echo (program
+                       blocks)
   --line-time          pace the output like a 57600 baud line (17.7 ms per frame)
   --verbose            log every request and answer on stderr
   --help               show this text
