@@ -26,6 +26,7 @@ class FormTickTest : public QObject {
     void functionKeysStartTheExchanges();
     void comMenuMovesTheCheckMark();
     void pulledCableIsReopenedSilently();
+    void comMenuWorksWhileTheCableIsPulled();
 };
 
 void FormTickTest::noConnectionShowsAndHides() {
@@ -118,6 +119,29 @@ void FormTickTest::pulledCableIsReopenedSilently() {
     b.controller.Timer1Timer();
     QVERIFY(b.get<QLabel>("LabelSpojeni")->isHidden());
     QVERIFY(b.dialogs.messages.empty());
+}
+
+void FormTickTest::comMenuWorksWhileTheCableIsPulled() {
+    FormBench b(false);
+    b.port.pullCable();
+    b.controller.Timer1Timer();
+    // The user's own choice is answered, even while the device is away.
+    b.form.ComItem(4)->trigger();
+    QCOMPARE(b.dialogs.messages.size(), size_t(1));
+    QVERIFY(b.form.ComItem(4)->isChecked());
+    QVERIFY(!b.form.ComItem(1)->isChecked());
+    const std::string chosen = b.port.lastDeviceName();
+    // and the chosen port is the one retried once the device is back.
+    b.port.plugInAgain();
+    for (int i = 0; i < 37; ++i)
+        b.controller.Timer1Timer();
+    QVERIFY(b.port.isOpen());
+    QCOMPARE(b.port.lastDeviceName(), chosen);
+    QCOMPARE(b.dialogs.messages.size(), size_t(1));
+    // With the port back, choosing it again simply reopens it.
+    b.form.ComItem(4)->trigger();
+    QVERIFY(b.port.isOpen());
+    QCOMPARE(b.dialogs.messages.size(), size_t(1));
 }
 
 QTEST_MAIN(FormTickTest)

@@ -209,6 +209,14 @@ void QtSerialPortTest::vanishedDeviceClosesThePort() {
     QVERIFY(!port.isOpen());
     QVERIFY(!port.errorText().empty());
     QCOMPARE(port.bytesWaiting(), size_t(0));
+
+    // Retries while the device is away keep it marked lost; the device back, it opens again.
+    QVERIFY(!port.open(MissingDevice()));
+    QVERIFY(port.lost());
+    PtyPair back;
+    QVERIFY(back.ok());
+    QVERIFY2(port.open(back.slaveName()), port.errorText().c_str());
+    QVERIFY(!port.lost());
 #else
     QSKIP("needs a pseudo-terminal");
 #endif

@@ -43,7 +43,6 @@ QtSerialPort::~QtSerialPort() {
 bool QtSerialPort::open(const std::string& deviceName) {
     close();
     errorText_.clear();
-    lost_ = false;
     port_.setPortName(QString::fromStdString(deviceName));
     // Set before opening so the line is configured as part of the open.
     port_.setBaudRate(QSerialPort::Baud57600);
@@ -61,6 +60,9 @@ bool QtSerialPort::open(const std::string& deviceName) {
     port_.setDataTerminalReady(true);
     port_.setRequestToSend(true);
     port_.clearError();
+    // Only now: a retry while the device is still away must leave the port marked lost, or the
+    // owner would stop trying.
+    lost_ = false;
     return true;
 }
 
