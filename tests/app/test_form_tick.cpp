@@ -8,6 +8,8 @@
 
 using namespace kx;
 
+Q_DECLARE_METATYPE(kx::PortOpenFailure)
+
 namespace {
 
 std::vector<uint8_t> Telegram() {
@@ -27,6 +29,8 @@ class FormTickTest : public QObject {
     void comMenuMovesTheCheckMark();
     void pulledCableIsReopenedSilently();
     void comMenuWorksWhileTheCableIsPulled();
+    void portFailureNamesDeviceAndReason_data();
+    void portFailureNamesDeviceAndReason();
 };
 
 void FormTickTest::noConnectionShowsAndHides() {
@@ -142,6 +146,56 @@ void FormTickTest::comMenuWorksWhileTheCableIsPulled() {
     b.form.ComItem(4)->trigger();
     QVERIFY(b.port.isOpen());
     QCOMPARE(b.dialogs.messages.size(), size_t(1));
+}
+
+void FormTickTest::portFailureNamesDeviceAndReason_data() {
+    QTest::addColumn<QString>("languageItem");
+    QTest::addColumn<PortOpenFailure>("failure");
+    QTest::addColumn<QString>("heading");
+    QTest::addColumn<QString>("reason");
+#ifdef Q_OS_LINUX
+    const QString hintEn = " (join the dialout group: sudo usermod -aG dialout $USER, then log in "
+                           "again)";
+    const QString hintCz = " (přidejte se do skupiny dialout: sudo usermod -aG dialout $USER a "
+                           "znovu se přihlaste)";
+#else
+    const QString hintEn, hintCz;
+#endif
+    QTest::newRow("in use") << "MenuEnglish" << PortOpenFailure::InUse << "Com opening error!"
+                            << "in use by another program";
+    QTest::newRow("no permission")
+        << "MenuEnglish" << PortOpenFailure::NoPermission << "Com opening error!"
+        << "no permission" + hintEn;
+    QTest::newRow("missing") << "MenuEnglish" << PortOpenFailure::NoSuchDevice
+                             << "Com opening error!"
+                             << "no such device";
+    QTest::newRow("German in use")
+        << "MenuGerman" << PortOpenFailure::InUse << "Falscher COM-Anschlußes!"
+        << "wird von einem anderen Programm benutzt";
+    QTest::newRow("French missing")
+        << "MenuFrench" << PortOpenFailure::NoSuchDevice << "Erreur connections PC!"
+        << "périphérique introuvable";
+    QTest::newRow("Czech no permission")
+        << "MenuCzech" << PortOpenFailure::NoPermission << "Chyba při otevírání portu Com!"
+        << "chybí oprávnění" + hintCz;
+    // No text of our own: the system's words.
+    QTest::newRow("other") << "MenuGerman" << PortOpenFailure::Other << "Falscher COM-Anschlußes!"
+                           << "cannot open %1";
+}
+
+void FormTickTest::portFailureNamesDeviceAndReason() {
+    QFETCH(QString, languageItem);
+    QFETCH(PortOpenFailure, failure);
+    QFETCH(QString, heading);
+    QFETCH(QString, reason);
+    FormBench b(false);
+    b.get<QAction>(qPrintable(languageItem))->trigger();
+    b.port.failOpen(true, failure);
+    b.form.ComItem(6)->trigger();
+    QCOMPARE(b.dialogs.messages.size(), size_t(1));
+    const QString device = QString::fromStdString(b.port.lastDeviceName());
+    QCOMPARE(QString::fromStdString(b.dialogs.messages[0]),
+             heading + "\n" + device + ": " + reason.arg(device));
 }
 
 QTEST_MAIN(FormTickTest)

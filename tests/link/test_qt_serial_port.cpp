@@ -188,10 +188,12 @@ void QtSerialPortTest::reopenAndExclusiveAccess() {
     QtSerialPort other;
     QVERIFY(!other.open(pty.slaveName()));
     QVERIFY(!other.errorText().empty());
+    QCOMPARE(other.openFailure(), PortOpenFailure::InUse);
 
     port.close();
     QVERIFY(!port.isOpen());
     QVERIFY2(other.open(pty.slaveName()), other.errorText().c_str());
+    QCOMPARE(other.openFailure(), PortOpenFailure::None);
 #else
     QSKIP("needs a pseudo-terminal");
 #endif
@@ -233,6 +235,7 @@ void QtSerialPortTest::failedOpenIsHarmless() {
     QVERIFY(!port.open(MissingDevice()));
     QVERIFY(!port.isOpen());
     QVERIFY(!port.errorText().empty());
+    QCOMPARE(port.openFailure(), PortOpenFailure::NoSuchDevice);
 
     QCOMPARE(port.bytesWaiting(), size_t(0));
     uint8_t buffer[102] = {};
