@@ -16,8 +16,8 @@ namespace kx::soak {
 
 namespace {
 
-// An exchange ends by itself within about fifty ticks even when every request is repeated; this
-// only catches one that never ends.
+// An exchange ends by itself within about a hundred ticks even when every request is repeated;
+// this only catches one that never ends.
 constexpr int kTickLimit = 400;
 constexpr int kSimulatorStartMs = 5000;
 
