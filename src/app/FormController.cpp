@@ -6,6 +6,7 @@
 #include "ui/Dialogs.h"
 #include "ui/FormHlav.h"
 #include "ui/LanguageApplier.h"
+#include "ui/text/PortFailureTexts.h"
 
 #include <QAction>
 #include <QApplication>
@@ -142,7 +143,9 @@ void FormController::ApplyViewRules() {
 void FormController::OpenPort() {
     const std::string device = DeviceForPort(choices_.portIndex, portOverrides_);
     if (!port_.open(device))
-        dialogs_.showMessage(texts_.MsgComOpenError + "\n" + device);
+        dialogs_.showMessage(texts_.MsgComOpenError + "\n" +
+                             PortFailureLine(device, port_.openFailure(), port_.errorText(),
+                                             choices_.languageIndex));
     for (int i = 0; i < TFormHlav::kPortCount; ++i)
         form_.ComItem(i)->setChecked(i == choices_.portIndex);
 }

@@ -6,6 +6,9 @@
 
 namespace kx {
 
+// Why a port could not be opened, for a message that names the device and the reason.
+enum class PortOpenFailure { None, InUse, NoPermission, NoSuchDevice, Other };
+
 // The little the link needs of a serial port. The real one wraps QSerialPort; tests use an
 // in-memory fake. Settings are fixed: 57600 baud, no parity, 8 data bits, 1 stop bit, no flow
 // control, exclusive access.
@@ -19,6 +22,8 @@ class SerialPort {
     virtual void close() = 0;
     virtual bool isOpen() const = 0;
     virtual std::string errorText() const = 0;
+    // Why the last open failed; None after a successful one.
+    virtual PortOpenFailure openFailure() const = 0;
 
     // Bytes received and not yet read. Clears line errors: they are not reported, a garbled frame
     // is rejected by its check byte instead.

@@ -8,6 +8,8 @@
 
 using namespace kx;
 
+Q_DECLARE_METATYPE(kx::PortOpenFailure)
+
 namespace {
 
 std::vector<uint8_t> Telegram() {
@@ -26,6 +28,9 @@ class FormTickTest : public QObject {
     void functionKeysStartTheExchanges();
     void comMenuMovesTheCheckMark();
     void pulledCableIsReopenedSilently();
+    void comMenuWorksWhileTheCableIsPulled();
+    void portFailureNamesDeviceAndReason_data();
+    void portFailureNamesDeviceAndReason();
 };
 
 void FormTickTest::noConnectionShowsAndHides() {
@@ -118,6 +123,79 @@ void FormTickTest::pulledCableIsReopenedSilently() {
     b.controller.Timer1Timer();
     QVERIFY(b.get<QLabel>("LabelSpojeni")->isHidden());
     QVERIFY(b.dialogs.messages.empty());
+}
+
+void FormTickTest::comMenuWorksWhileTheCableIsPulled() {
+    FormBench b(false);
+    b.port.pullCable();
+    b.controller.Timer1Timer();
+    // The user's own choice is answered, even while the device is away.
+    b.form.ComItem(4)->trigger();
+    QCOMPARE(b.dialogs.messages.size(), size_t(1));
+    QVERIFY(b.form.ComItem(4)->isChecked());
+    QVERIFY(!b.form.ComItem(1)->isChecked());
+    const std::string chosen = b.port.lastDeviceName();
+    // and the chosen port is the one retried once the device is back.
+    b.port.plugInAgain();
+    for (int i = 0; i < 37; ++i)
+        b.controller.Timer1Timer();
+    QVERIFY(b.port.isOpen());
+    QCOMPARE(b.port.lastDeviceName(), chosen);
+    QCOMPARE(b.dialogs.messages.size(), size_t(1));
+    // With the port back, choosing it again simply reopens it.
+    b.form.ComItem(4)->trigger();
+    QVERIFY(b.port.isOpen());
+    QCOMPARE(b.dialogs.messages.size(), size_t(1));
+}
+
+void FormTickTest::portFailureNamesDeviceAndReason_data() {
+    QTest::addColumn<QString>("languageItem");
+    QTest::addColumn<PortOpenFailure>("failure");
+    QTest::addColumn<QString>("heading");
+    QTest::addColumn<QString>("reason");
+#ifdef Q_OS_LINUX
+    const QString hintEn = " (join the dialout group: sudo usermod -aG dialout $USER, then log in "
+                           "again)";
+    const QString hintCz = " (přidejte se do skupiny dialout: sudo usermod -aG dialout $USER a "
+                           "znovu se přihlaste)";
+#else
+    const QString hintEn, hintCz;
+#endif
+    QTest::newRow("in use") << "MenuEnglish" << PortOpenFailure::InUse << "Com opening error!"
+                            << "in use by another program";
+    QTest::newRow("no permission")
+        << "MenuEnglish" << PortOpenFailure::NoPermission << "Com opening error!"
+        << "no permission" + hintEn;
+    QTest::newRow("missing") << "MenuEnglish" << PortOpenFailure::NoSuchDevice
+                             << "Com opening error!"
+                             << "no such device";
+    QTest::newRow("German in use")
+        << "MenuGerman" << PortOpenFailure::InUse << "Falscher COM-Anschlußes!"
+        << "wird von einem anderen Programm benutzt";
+    QTest::newRow("French missing")
+        << "MenuFrench" << PortOpenFailure::NoSuchDevice << "Erreur connections PC!"
+        << "périphérique introuvable";
+    QTest::newRow("Czech no permission")
+        << "MenuCzech" << PortOpenFailure::NoPermission << "Chyba při otevírání portu Com!"
+        << "chybí oprávnění" + hintCz;
+    // No text of our own: the system's words.
+    QTest::newRow("other") << "MenuGerman" << PortOpenFailure::Other << "Falscher COM-Anschlußes!"
+                           << "cannot open %1";
+}
+
+void FormTickTest::portFailureNamesDeviceAndReason() {
+    QFETCH(QString, languageItem);
+    QFETCH(PortOpenFailure, failure);
+    QFETCH(QString, heading);
+    QFETCH(QString, reason);
+    FormBench b(false);
+    b.get<QAction>(qPrintable(languageItem))->trigger();
+    b.port.failOpen(true, failure);
+    b.form.ComItem(6)->trigger();
+    QCOMPARE(b.dialogs.messages.size(), size_t(1));
+    const QString device = QString::fromStdString(b.port.lastDeviceName());
+    QCOMPARE(QString::fromStdString(b.dialogs.messages[0]),
+             heading + "\n" + device + ": " + reason.arg(device));
 }
 
 QTEST_MAIN(FormTickTest)

@@ -12,6 +12,7 @@ namespace {
 // Exit statuses of kx_flam3_cli, restated so a change to them is noticed.
 constexpr int kOk = 0;
 constexpr int kMismatch = 1;
+constexpr int kPortError = 3;
 constexpr int kNoAnswer = 4;
 constexpr int kVersion = 5;
 constexpr int kFileError = 6;
@@ -122,6 +123,7 @@ class CliAgainstSimTest : public QObject {
     void failuresHaveTheirOwnExitStatus();
     void monitorPrintsLiveRows();
     void unpluggedLineEndsTheExchange();
+    void portErrorsNameDeviceAndReason();
     void fileErrors();
     void usageErrors_data();
     void usageErrors();
@@ -269,6 +271,24 @@ void CliAgainstSimTest::unpluggedLineEndsTheExchange() {
     QCOMPARE(result.exitCode, kNoAnswer);
     QVERIFY(result.err.contains("Program error!"));
     QVERIFY(clock.elapsed() < 5000);
+}
+
+void CliAgainstSimTest::portErrorsNameDeviceAndReason() {
+    const QString missing = dir_.filePath("no-such-unit");
+    Result result = RunCli({"info", "--port", missing});
+    QCOMPARE(result.exitCode, kPortError);
+    QCOMPARE(result.err, "Com opening error!\n" + missing + ": no such device\n");
+
+    // Another program holds the port: a monitor run keeps it open meanwhile.
+    Simulator sim(link_, {});
+    QProcess holder;
+    holder.start(KX_CLI_PATH, {"monitor", "--port", link_, "--seconds", "5"});
+    QVERIFY(holder.waitForReadyRead(5000));
+    result = RunCli({"info", "--port", link_, "--lang", "FRANCE"});
+    QCOMPARE(result.exitCode, kPortError);
+    QCOMPARE(result.err, "Erreur connections PC!\n" + link_ + ": utilisé par un autre programme\n");
+    holder.kill();
+    holder.waitForFinished();
 }
 
 void CliAgainstSimTest::fileErrors() {

@@ -188,10 +188,12 @@ void QtSerialPortTest::reopenAndExclusiveAccess() {
     QtSerialPort other;
     QVERIFY(!other.open(pty.slaveName()));
     QVERIFY(!other.errorText().empty());
+    QCOMPARE(other.openFailure(), PortOpenFailure::InUse);
 
     port.close();
     QVERIFY(!port.isOpen());
     QVERIFY2(other.open(pty.slaveName()), other.errorText().c_str());
+    QCOMPARE(other.openFailure(), PortOpenFailure::None);
 #else
     QSKIP("needs a pseudo-terminal");
 #endif
@@ -209,6 +211,14 @@ void QtSerialPortTest::vanishedDeviceClosesThePort() {
     QVERIFY(!port.isOpen());
     QVERIFY(!port.errorText().empty());
     QCOMPARE(port.bytesWaiting(), size_t(0));
+
+    // Retries while the device is away keep it marked lost; the device back, it opens again.
+    QVERIFY(!port.open(MissingDevice()));
+    QVERIFY(port.lost());
+    PtyPair back;
+    QVERIFY(back.ok());
+    QVERIFY2(port.open(back.slaveName()), port.errorText().c_str());
+    QVERIFY(!port.lost());
 #else
     QSKIP("needs a pseudo-terminal");
 #endif
@@ -225,6 +235,7 @@ void QtSerialPortTest::failedOpenIsHarmless() {
     QVERIFY(!port.open(MissingDevice()));
     QVERIFY(!port.isOpen());
     QVERIFY(!port.errorText().empty());
+    QCOMPARE(port.openFailure(), PortOpenFailure::NoSuchDevice);
 
     QCOMPARE(port.bytesWaiting(), size_t(0));
     uint8_t buffer[102] = {};

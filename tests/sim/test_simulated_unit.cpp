@@ -83,6 +83,7 @@ class SimulatedUnitTest : public QObject {
     void badEchoChangesExactlyOneByte();
     void savingCountsDownAfterBlock2();
     void dropAndCorruptCounters();
+    void randomFaultsFollowTheirSeedAndList();
     void silentUnitStillStores();
     void assemblerResynchronises();
     void engineStaysPlausibleOverASweep();
@@ -254,6 +255,79 @@ void SimulatedUnitTest::dropAndCorruptCounters() {
         QCOMPARE((*reply)[101] != expected[101], corrupt);
         QCOMPARE(CheckResidue(*reply) != 0, corrupt);
         QCOMPARE(unit.LastFate(), corrupt ? Fate::Corrupted : Fate::Answered);
+    }
+}
+
+void SimulatedUnitTest::randomFaultsFollowTheirSeedAndList() {
+    QCOMPARE(ParseRandomFaults("drop,bad-echo"), std::optional<unsigned>(0b10001));
+    QCOMPARE(ParseRandomFaults("stray"), std::optional<unsigned>(0b00100));
+    QVERIFY(!ParseRandomFaults(""));
+    QVERIFY(!ParseRandomFaults("drop,"));
+    QVERIFY(!ParseRandomFaults("drop,echo"));
+
+    UnitOptions options;
+    options.faultPercent = 50;
+    options.faultSeed = 7;
+    SimulatedUnit unit(options);
+    SimulatedUnit again(options);
+    SimulatedUnit healthy({});
+    int faulted = 0;
+    for (int n = 0; n < 400; ++n) {
+        // Program block 1 and read block 1 in turn: only the first echoes data.
+        const uint8_t command = n % 2 == 0 ? 0x01 : 0x41;
+        const Frame request = Request(command, Pattern(n));
+        const std::optional<Frame> reply = unit.Answer(request, kStart + n);
+        const std::optional<Frame> replay = again.Answer(request, kStart + n);
+        const Frame expected = *healthy.Answer(request, kStart + n);
+        QCOMPARE(reply, replay);
+        QCOMPARE(unit.LastFate(), again.LastFate());
+        faulted += unit.LastFate() != Fate::Answered;
+        switch (unit.LastFate()) {
+        case Fate::Answered:
+            QCOMPARE(*reply, expected);
+            break;
+        case Fate::Dropped:
+            QVERIFY(!reply);
+            break;
+        case Fate::Corrupted: {
+            QVERIFY(CheckResidue(*reply) != 0);
+            int differing = 0;
+            for (int i = 0; i < 102; ++i)
+                differing += (*reply)[size_t(i)] != expected[size_t(i)];
+            QCOMPARE(differing, 1);
+            break;
+        }
+        case Fate::BadEcho: {
+            QCOMPARE(int(command), 0x01);
+            QCOMPARE(CheckResidue(*reply), uint8_t(0));
+            int differing = 0;
+            for (int i = 1; i <= 100; ++i)
+                differing += (*reply)[size_t(i)] != expected[size_t(i)];
+            QCOMPARE(differing, 1);
+            break;
+        }
+        case Fate::Delayed:
+            QCOMPARE(*reply, expected);
+            QVERIFY(unit.LastDelayMs() >= 40 && unit.LastDelayMs() <= 600);
+            break;
+        case Fate::StrayBytes:
+            QCOMPARE(*reply, expected);
+            QVERIFY(unit.LastStrayBytes() >= 1 && unit.LastStrayBytes() <= 12);
+            break;
+        default:
+            QFAIL("unexpected fate");
+        }
+    }
+    // About half, and every kind drawn.
+    QVERIFY2(faulted > 150 && faulted < 250, qPrintable(QString::number(faulted)));
+    for (int i = 0; i < kRandomFaultCount; ++i)
+        QVERIFY(unit.InjectedFaults(RandomFault(i)) > 0);
+
+    options.randomFaults = *ParseRandomFaults("bad-echo");
+    SimulatedUnit readsOnly(options);
+    for (int n = 0; n < 50; ++n) {
+        QVERIFY(readsOnly.Answer(Request(0x41), kStart + n));
+        QCOMPARE(readsOnly.LastFate(), Fate::Answered);
     }
 }
 

@@ -23,6 +23,7 @@ class FakeSerialPort : public SerialPort {
         open_ = !failOpen_;
         lost_ = lost_ && !open_;
         errorText_ = open_ ? std::string() : "cannot open " + deviceName;
+        openFailure_ = open_ ? PortOpenFailure::None : failReason_;
         return open_;
     }
     void close() override {
@@ -31,6 +32,7 @@ class FakeSerialPort : public SerialPort {
     }
     bool isOpen() const override { return open_; }
     std::string errorText() const override { return errorText_; }
+    PortOpenFailure openFailure() const override { return openFailure_; }
 
     size_t bytesWaiting() override {
         ++statusQueries_;
@@ -69,8 +71,11 @@ class FakeSerialPort : public SerialPort {
     }
     void plugInAgain() { failOpen_ = false; }
 
-    // Makes later opens fail, as for a missing or busy device.
-    void failOpen(bool fail) { failOpen_ = fail; }
+    // Makes later opens fail, for the reason given.
+    void failOpen(bool fail, PortOpenFailure reason = PortOpenFailure::NoSuchDevice) {
+        failOpen_ = fail;
+        failReason_ = reason;
+    }
 
     int openCount() const { return opens_; }
     int closeCount() const { return closes_; }
@@ -86,6 +91,8 @@ class FakeSerialPort : public SerialPort {
     std::string errorText_;
     bool open_ = false;
     bool failOpen_ = false;
+    PortOpenFailure failReason_ = PortOpenFailure::NoSuchDevice;
+    PortOpenFailure openFailure_ = PortOpenFailure::None;
     bool lost_ = false;
     int opens_ = 0;
     int closes_ = 0;

@@ -3,6 +3,7 @@
 #include "MonitorCsv.h"
 #include "link/PortNames.h"
 #include "store/ConfigFile.h"
+#include "ui/text/PortFailureTexts.h"
 
 #include <QCoreApplication>
 
@@ -44,7 +45,8 @@ int CliSession::run() {
     const std::string device = DeviceFor(options_.port);
     if (!port_.open(device)) {
         Say(texts_.MsgComOpenError);
-        Say(device + ": " + port_.errorText());
+        Say(PortFailureLine(device, port_.openFailure(), port_.errorText(),
+                            uint8_t(options_.languageIndex)));
         return ExitPortError;
     }
 

@@ -49,8 +49,45 @@ const char* FateName(Fate fate) {
         return "check byte flipped";
     case Fate::BadEcho:
         return "echo altered";
+    case Fate::Delayed:
+        return "answer delayed";
+    case Fate::StrayBytes:
+        return "stray bytes before answer";
     }
     return "";
+}
+
+const char* RandomFaultName(RandomFault fault) {
+    switch (fault) {
+    case RandomFault::Drop:
+        return "drop";
+    case RandomFault::Corrupt:
+        return "corrupt";
+    case RandomFault::Stray:
+        return "stray";
+    case RandomFault::Delay:
+        return "delay";
+    case RandomFault::BadEcho:
+        return "bad-echo";
+    }
+    return "";
+}
+
+std::optional<unsigned> ParseRandomFaults(const std::string& list) {
+    unsigned faults = 0;
+    size_t start = 0;
+    while (start <= list.size()) {
+        const size_t comma = std::min(list.find(',', start), list.size());
+        const std::string name = list.substr(start, comma - start);
+        int found = -1;
+        for (int i = 0; i < kRandomFaultCount; ++i)
+            found = name == RandomFaultName(RandomFault(i)) ? i : found;
+        if (found < 0)
+            return std::nullopt;
+        faults |= 1u << found;
+        start = comma + 1;
+    }
+    return faults;
 }
 
 bool IsKnownRequest(uint8_t command) {
@@ -97,7 +134,7 @@ std::vector<Frame> RequestAssembler::Feed(const uint8_t* data, size_t size, uint
 }
 
 SimulatedUnit::SimulatedUnit(const UnitOptions& options, const ConfigBlock& record)
-    : options_(options), record_(record) {}
+    : options_(options), record_(record), random_(options.faultSeed) {}
 
 uint16_t SimulatedUnit::SaveCountdown(uint64_t nowMs) const {
     if (!saving_ || nowMs < saveStartMs_)
@@ -179,8 +216,54 @@ std::optional<Frame> SimulatedUnit::Reply(const Frame& request, uint64_t nowMs) 
     return answer;
 }
 
+bool SimulatedUnit::InjectRandomFault(Frame& answer) {
+    if (options_.faultPercent <= 0 || int(random_() % 100) >= options_.faultPercent)
+        return true;
+    const uint8_t command = answer[0] & ~kAnswerBit;
+    const bool echoesData = command == 0x01 || command == 0x02;
+    RandomFault candidates[kRandomFaultCount];
+    int count = 0;
+    for (int i = 0; i < kRandomFaultCount; ++i) {
+        const auto fault = RandomFault(i);
+        if ((options_.randomFaults & (1u << i)) && (fault != RandomFault::BadEcho || echoesData))
+            candidates[count++] = fault;
+    }
+    if (count == 0)
+        return true;
+    const RandomFault fault = candidates[random_() % uint32_t(count)];
+    ++injected_[int(fault)];
+    switch (fault) {
+    case RandomFault::Drop:
+        fate_ = Fate::Dropped;
+        return false;
+    case RandomFault::Corrupt:
+        // Line noise: one bit anywhere, so only the check byte can tell.
+        answer[random_() % kFrameSize] ^= uint8_t(1u << (random_() % 8));
+        fate_ = Fate::Corrupted;
+        break;
+    case RandomFault::Stray:
+        strayBytes_ = 1 + int(random_() % kRandomStrayMax);
+        fate_ = Fate::StrayBytes;
+        break;
+    case RandomFault::Delay:
+        delayMs_ = kRandomDelayMinMs +
+                   int(random_() % uint32_t(kRandomDelayMaxMs - kRandomDelayMinMs + 1));
+        fate_ = Fate::Delayed;
+        break;
+    case RandomFault::BadEcho:
+        // Sealed again: the check byte cannot tell this answer from a good one.
+        answer[1 + kBadEchoOffset] ^= 0x01;
+        SealFrame(answer);
+        fate_ = Fate::BadEcho;
+        break;
+    }
+    return true;
+}
+
 std::optional<Frame> SimulatedUnit::Answer(const Frame& request, uint64_t nowMs) {
     fate_ = Fate::Answered;
+    delayMs_ = 0;
+    strayBytes_ = 0;
     if (!HasValidCheckByte(request.data())) {
         fate_ = Fate::BadCheckByte;
         return std::nullopt;
@@ -201,6 +284,8 @@ std::optional<Frame> SimulatedUnit::Answer(const Frame& request, uint64_t nowMs)
         (*answer)[kFrameSize - 1] ^= 0xFF;
         fate_ = Fate::Corrupted;
     }
+    if (!InjectRandomFault(*answer))
+        return std::nullopt;
     return answer;
 }
 

@@ -7,6 +7,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <random>
+#include <string>
 #include <vector>
 
 namespace kx::sim {
@@ -21,6 +23,21 @@ constexpr uint64_t kRequestGapMs = 50;
 // Payload offset that a bad echo alters.
 constexpr int kBadEchoOffset = 37;
 
+// Faults of the random mix, each with the name the command line uses for it.
+enum class RandomFault { Drop, Corrupt, Stray, Delay, BadEcho };
+constexpr int kRandomFaultCount = 5;
+const char* RandomFaultName(RandomFault fault);
+// A comma-separated list of fault names as a bit set (bit n = RandomFault n); nothing when a
+// name is unknown or the list is empty.
+std::optional<unsigned> ParseRandomFaults(const std::string& list);
+constexpr unsigned kAllRandomFaults = (1u << kRandomFaultCount) - 1;
+
+// How long a randomly delayed answer waits, and how much junk a random stray-bytes fault sends:
+// from a little to well past the tool's repeat period.
+constexpr int kRandomDelayMinMs = 40;
+constexpr int kRandomDelayMaxMs = 600;
+constexpr int kRandomStrayMax = 12;
+
 // Faults and variants the simulated unit can show. Zero counters mean "never".
 struct UnitOptions {
     uint8_t protocolVersion = 50;
@@ -28,10 +45,25 @@ struct UnitOptions {
     int corruptEvery = 0; // flip the check byte of every Nth answer
     int badEchoBlock = 0; // 1 or 2: echo that program block with one byte changed
     bool silent = false;  // take requests, never answer
+    // The random mix: each answer gets one of the enabled faults with this chance. A bad echo is
+    // only drawn for program blocks, the one place the unit echoes data.
+    int faultPercent = 0;
+    uint32_t faultSeed = 1;
+    unsigned randomFaults = kAllRandomFaults;
 };
 
 // What became of the last request, for the log.
-enum class Fate { Answered, BadCheckByte, UnknownCommand, Silent, Dropped, Corrupted, BadEcho };
+enum class Fate {
+    Answered,
+    BadCheckByte,
+    UnknownCommand,
+    Silent,
+    Dropped,
+    Corrupted,
+    BadEcho,
+    Delayed,
+    StrayBytes
+};
 const char* FateName(Fate fate);
 
 // The commands the unit understands.
@@ -62,6 +94,11 @@ class SimulatedUnit {
     // dropped answer).
     std::optional<Frame> Answer(const Frame& request, uint64_t nowMs);
     Fate LastFate() const { return fate_; }
+    // What the line has to add to the last answer: a wait before it, junk in front of it.
+    int LastDelayMs() const { return delayMs_; }
+    int LastStrayBytes() const { return strayBytes_; }
+    // Faults the random mix has injected so far, by RandomFault.
+    int InjectedFaults(RandomFault fault) const { return injected_[int(fault)]; }
 
     // Bytes 0..199 are the device image; the spare bytes are kept for the image file.
     const ConfigBlock& Record() const { return record_; }
@@ -75,6 +112,8 @@ class SimulatedUnit {
 
   private:
     std::optional<Frame> Reply(const Frame& request, uint64_t nowMs);
+    // Applies one random fault to the answer; false when the answer is dropped.
+    bool InjectRandomFault(Frame& answer);
 
     UnitOptions options_;
     ConfigBlock record_;
@@ -84,6 +123,10 @@ class SimulatedUnit {
     bool imageChanged_ = false;
     uint64_t answerCount_ = 0;
     Fate fate_ = Fate::Answered;
+    int delayMs_ = 0;
+    int strayBytes_ = 0;
+    std::mt19937 random_;
+    std::array<int, kRandomFaultCount> injected_{};
 };
 
 } // namespace kx::sim

@@ -58,6 +58,12 @@ terminal's device path; open it in the tool as the serial port.
   --stray-bytes N      send N junk bytes before each answer
   --silent             never answer
   --unplug-after N     after N answers close the line, remove the link and exit
+  --fault-percent P    give each answer a random fault with a chance of P percent; the count
+                       of each fault is printed on stderr at the end
+  --fault-seed S       seed of the random faults (default 1), so a run can be repeated
+  --faults LIST        the random faults to choose from, comma-separated (default all):
+                       drop, corrupt (one bit), stray, delay (40 to 600 ms), bad-echo (program
+                       blocks)
   --line-time          pace the output like a 57600 baud line (17.7 ms per frame)
   --verbose            log every request and answer on stderr
   --help               show this text
@@ -132,7 +138,17 @@ ParseResult ParseOptions(int argc, char** argv, Options& options) {
             ok = ParseNumber(value, 0, 100000, options.strayBytes);
         else if (name == "--unplug-after")
             ok = ParseNumber(value, 1, INT_MAX, options.unplugAfter);
-        else {
+        else if (name == "--fault-percent")
+            ok = ParseNumber(value, 0, 100, options.unit.faultPercent);
+        else if (name == "--fault-seed") {
+            int seed = 0;
+            ok = ParseNumber(value, 0, INT_MAX, seed);
+            options.unit.faultSeed = uint32_t(seed);
+        } else if (name == "--faults") {
+            const auto faults = ParseRandomFaults(value);
+            ok = faults.has_value();
+            options.unit.randomFaults = faults.value_or(0);
+        } else {
             std::fprintf(stderr, "kx_flam3_sim: unknown option: %s\n", name.c_str());
             return ParseResult::Error;
         }
@@ -233,6 +249,7 @@ class Simulator {
     // Serves the line until a stop signal or the planned unplug. Returns false on a line error.
     bool Run();
     bool Unplugged() const { return unplugged_; }
+    void ReportInjectedFaults() const;
 
   private:
     uint64_t NowUs() const;
@@ -304,8 +321,8 @@ void Simulator::HandleRequest(const Frame& request, uint64_t nowUs) {
     if (!answer)
         return;
     Outgoing out;
-    out.dueUs = nowUs + uint64_t(options_.delayMs) * 1000;
-    for (int i = 0; i < options_.strayBytes; ++i)
+    out.dueUs = nowUs + uint64_t(options_.delayMs + unit_.LastDelayMs()) * 1000;
+    for (int i = 0; i < options_.strayBytes + unit_.LastStrayBytes(); ++i)
         out.bytes.push_back(NextJunk());
     out.bytes.insert(out.bytes.end(), answer->begin(), answer->end());
     outgoing_.push_back(std::move(out));
@@ -394,6 +411,16 @@ bool Simulator::Run() {
     return true;
 }
 
+void Simulator::ReportInjectedFaults() const {
+    if (options_.unit.faultPercent == 0)
+        return;
+    std::fprintf(stderr, "injected faults:");
+    for (int i = 0; i < kRandomFaultCount; ++i)
+        std::fprintf(stderr, " %s=%d", RandomFaultName(RandomFault(i)),
+                     unit_.InjectedFaults(RandomFault(i)));
+    std::fputc('\n', stderr);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -441,6 +468,7 @@ int main(int argc, char** argv) {
     InstallStopHandlers();
     Simulator simulator(options, master, record);
     const bool ok = simulator.Run();
+    simulator.ReportInjectedFaults();
 
     // A hang-up throws away what the tool has not read yet, so the last answers get a moment to
     // be taken before the master is closed. Closing it ends the terminal: the tool sees a dead

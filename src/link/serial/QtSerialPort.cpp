@@ -1,8 +1,11 @@
 #include "link/serial/QtSerialPort.h"
 
+#include <QFile>
+
 #ifdef Q_OS_UNIX
 #include <cerrno>
 #include <termios.h>
+#include <unistd.h>
 #endif
 #ifdef Q_OS_WIN
 #ifndef NOMINMAX
@@ -17,6 +20,34 @@ namespace {
 
 // A frame needs about 18 ms on the line; this only bounds a stuck driver.
 constexpr int kWriteTimeoutMs = 1000;
+
+// Qt reports a device held by another program and one the user may not open alike, as a
+// permission error; the reason the user can act on differs.
+PortOpenFailure ClassifyOpenFailure(QSerialPort::SerialPortError error,
+                                    const std::string& deviceName) {
+    switch (error) {
+    case QSerialPort::DeviceNotFoundError:
+        return PortOpenFailure::NoSuchDevice;
+    case QSerialPort::PermissionError: {
+#ifdef Q_OS_UNIX
+        // Where Qt looks for a bare name such as ttyUSB0.
+        const std::string path = deviceName.rfind('/', 0) == 0 || deviceName.rfind('.', 0) == 0
+                                     ? deviceName
+                                     : "/dev/" + deviceName;
+        if (::access(QFile::encodeName(QString::fromStdString(path)).constData(), R_OK | W_OK) !=
+                0 &&
+            errno == EACCES)
+            return PortOpenFailure::NoPermission;
+#else
+        Q_UNUSED(deviceName);
+#endif
+        // Windows denies access to a port another program has open.
+        return PortOpenFailure::InUse;
+    }
+    default:
+        return PortOpenFailure::Other;
+    }
+}
 
 } // namespace
 
@@ -43,7 +74,6 @@ QtSerialPort::~QtSerialPort() {
 bool QtSerialPort::open(const std::string& deviceName) {
     close();
     errorText_.clear();
-    lost_ = false;
     port_.setPortName(QString::fromStdString(deviceName));
     // Set before opening so the line is configured as part of the open.
     port_.setBaudRate(QSerialPort::Baud57600);
@@ -54,6 +84,7 @@ bool QtSerialPort::open(const std::string& deviceName) {
     if (!port_.open(QIODevice::ReadWrite)) {
         // Kept here: clearError() in later polls would overwrite the port's own text.
         errorText_ = port_.errorString().toStdString();
+        openFailure_ = ClassifyOpenFailure(port_.error(), deviceName);
         return false;
     }
     // Level shifters on common adapters expect the handshake lines raised. Pseudo-terminals and
@@ -61,6 +92,10 @@ bool QtSerialPort::open(const std::string& deviceName) {
     port_.setDataTerminalReady(true);
     port_.setRequestToSend(true);
     port_.clearError();
+    // Only now: a retry while the device is still away must leave the port marked lost, or the
+    // owner would stop trying.
+    lost_ = false;
+    openFailure_ = PortOpenFailure::None;
     return true;
 }
 

@@ -18,6 +18,7 @@ class QtSerialPort : public SerialPort {
     void close() override;
     bool isOpen() const override;
     std::string errorText() const override;
+    PortOpenFailure openFailure() const override { return openFailure_; }
     size_t bytesWaiting() override;
     size_t read(uint8_t* buffer, size_t maxBytes) override;
     void transmit(const uint8_t* data, size_t size) override;
@@ -26,6 +27,7 @@ class QtSerialPort : public SerialPort {
   private:
     QSerialPort port_;
     std::string errorText_;
+    PortOpenFailure openFailure_ = PortOpenFailure::None;
     bool lost_ = false;
 };
 
