@@ -3,6 +3,7 @@
 #include "ui/Dialogs.h"
 #include "ui/FormHlav.h"
 #include "ui/PrintScaling.h"
+#include "ui/text/PrintTexts.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -125,7 +126,7 @@ void FormController::EndPrint() {
                                : qEnvironmentVariable(kPrintToPdfVariable);
     const auto pdf = PrintToPdf(unprintedPages_, folder);
     unprintedPages_.clear();
-    dialogs_.showMessage(pdf ? "The printout is saved as PDF:\n" + *pdf
+    dialogs_.showMessage(pdf ? PrintedToPdfText(choices_.languageIndex) + "\n" + *pdf
                              : texts_.MsgOpenFileError + "\n" + folder.toStdString());
 }
 
