@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs what building and testing need on a Debian machine. Quiet and quick when all is there.
+# Installs what building and testing need on a Debian machine, and any further packages named as
+# arguments. Quiet and quick when all is there.
 set -euo pipefail
-packages=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev libgl-dev)
+packages=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev libgl-dev "$@")
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
