@@ -16,8 +16,8 @@ namespace kx::bench {
 
 // Times every call of a benchmark loop on its own: the mean Google Benchmark reports hides the
 // slow calls, and a tick that is fast on average but sometimes slow is what a user notices.
-// Calls of a millisecond or so are also timed in CPU time of the thread, which does not grow while
-// the scheduler runs other processes: on a busy machine it tells a slow call from a waiting one.
+// Longer calls can also be timed in CPU time of the thread, which does not grow while the
+// scheduler runs other processes: on a busy machine it tells a slow call from a waiting one.
 class CallTimes {
   public:
     enum class Cpu { Skip, Measure }; // reading the CPU clock costs a system call

@@ -5,7 +5,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh libbenchmark-dev
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build --parallel "$(nproc)" --target bench >/dev/null
+if ! cmake --build build --parallel "$(nproc)" --target bench >build/bench-build.log 2>&1; then
+    cat build/bench-build.log >&2
+    exit 1
+fi
 export QT_QPA_PLATFORM=offscreen
 
 echo "Machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | xargs)," \
