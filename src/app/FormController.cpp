@@ -89,8 +89,7 @@ void FormController::ApplyLinkStates() {
     auto* gauge = form_.control<QProgressBar>("CGaugeProgram");
     if (gauge->maximum() != status.gaugeMaximum)
         gauge->setMaximum(status.gaugeMaximum);
-    if (gauge->value() != status.gaugeProgress)
-        gauge->setValue(status.gaugeProgress);
+    TFormHlav::ApplyGauge(gauge, status.gaugeProgress);
     gauge->setVisible(status.gaugeVisible);
     if (link_.telegramCount() != telegramsShown_) {
         telegramsShown_ = link_.telegramCount();

@@ -47,10 +47,8 @@ void MonitorPanel::Apply(const MonitorDisplay& display) {
         TFormHlav::ApplyLabel(binding.label, display.*binding.state);
     for (int i = 0; i < 8; ++i)
         TFormHlav::ApplyLabel(tests_[i], display.LabelTest[i]);
-    if (rpmGauge_->value() != display.CGaugeRpm)
-        rpmGauge_->setValue(display.CGaugeRpm);
-    if (tpsGauge_->value() != display.CGaugeTps)
-        tpsGauge_->setValue(display.CGaugeTps);
+    TFormHlav::ApplyGauge(rpmGauge_, display.CGaugeRpm);
+    TFormHlav::ApplyGauge(tpsGauge_, display.CGaugeTps);
     version_->setVisible(display.versionVisible);
     eeDataError_->setVisible(display.eeDataErrorVisible);
     servoDesired_->setVisible(display.servoLabelsVisible);

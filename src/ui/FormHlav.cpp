@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QProgressBar>
 
 namespace kx {
 
@@ -107,6 +108,14 @@ void TFormHlav::ApplyLabel(QLabel* label, const LabelState& state) {
         palette.setColor(QPalette::Window, colour);
         label->setPalette(palette);
     }
+}
+
+void TFormHlav::ApplyGauge(QProgressBar* gauge, int value) {
+    if (gauge->value() == value)
+        return;
+    gauge->setUpdatesEnabled(false);
+    gauge->setValue(value);
+    gauge->setUpdatesEnabled(true); // schedules the paint
 }
 
 void TFormHlav::closeEvent(QCloseEvent* event) {

@@ -2,12 +2,15 @@
 
 #include "link/Display.h"
 
+#include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
 
 class QAction;
 class QLabel;
+class QProgressBar;
 
 namespace kx {
 
@@ -23,10 +26,18 @@ class TFormHlav : public QMainWindow {
 
     explicit TFormHlav(QWidget* parent = nullptr);
 
-    // Control by its object name; nullptr when there is none.
+    // Control by its object name; nullptr when there is none. A control once found is remembered:
+    // the tick and the edit path ask for the same controls every time, and a search walks the
+    // window's thousand-odd children.
     template <typename T>
     T* control(const QString& name) const {
-        return findChild<T*>(name);
+        QObject* known = knownControls_.value(name);
+        if (T* hit = qobject_cast<T*>(known); hit && known->objectName() == name)
+            return hit;
+        T* found = findChild<T*>(name);
+        if (found)
+            knownControls_.insert(name, found);
+        return found;
     }
     // Fills the ControlTable and creates the twenty port items under MenuCom, which are its
     // entries 0 .. 19.
@@ -38,6 +49,9 @@ class TFormHlav : public QMainWindow {
 
     // Caption and background of a label; the palette is touched only when the colour changes.
     static void ApplyLabel(QLabel* label, const LabelState& state);
+    // Value of a gauge, painted later with the rest of the window: QProgressBar::setValue repaints
+    // at once, and with the bar whatever lies under it, in the middle of the tick.
+    static void ApplyGauge(QProgressBar* gauge, int value);
     static QColor ColourOf(Colour colour, const QPalette& palette);
 
   signals:
@@ -48,6 +62,7 @@ class TFormHlav : public QMainWindow {
 
   private:
     std::array<QObject*, kControlTableSize> controlTable_{};
+    mutable QHash<QString, QPointer<QObject>> knownControls_; // a deleted control reads as null
 };
 
 } // namespace kx

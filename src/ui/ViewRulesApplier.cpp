@@ -46,7 +46,11 @@ void ViewRulesApplier::Apply(const ViewState& state) {
             break;
         }
     }
-    PlaceMapRow9(&form_, state.mapRow9BelowAllRows);
+    // Moving the row looks up its twenty controls by name; it moves only when the rule flips.
+    if (placedBelowAllRows_ != state.mapRow9BelowAllRows) {
+        PlaceMapRow9(&form_, state.mapRow9BelowAllRows);
+        placedBelowAllRows_ = state.mapRow9BelowAllRows;
+    }
 }
 
 } // namespace kx

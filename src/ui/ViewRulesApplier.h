@@ -2,6 +2,7 @@
 
 #include "config/ViewRules.h"
 
+#include <optional>
 #include <string>
 #include <unordered_map>
 
@@ -22,6 +23,7 @@ class ViewRulesApplier {
 
     TFormHlav& form_;
     std::unordered_map<std::string, QWidget*> controls_; // looked up once per name
+    std::optional<bool> placedBelowAllRows_;             // where map row 9 was last put
 };
 
 } // namespace kx

@@ -85,8 +85,10 @@ int CliSession::run() {
     port_.close();
     if (csv_ != stdout)
         std::fclose(csv_);
-    if (options_.verbose)
+    if (options_.verbose) {
         Say("ticks: " + std::to_string(ticks_));
+        Say("time: " + std::to_string(elapsedMs_) + " ms");
+    }
     return exitStatus_;
 }
 
@@ -201,6 +203,7 @@ void CliSession::monitorTick() {
 
 void CliSession::finish(int status) {
     exitStatus_ = status;
+    elapsedMs_ = clock_.elapsed();
     timer_.stop();
     QCoreApplication::exit(status);
 }

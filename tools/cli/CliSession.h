@@ -44,6 +44,7 @@ class CliSession : public QObject, private TransferEvents {
     DeviceLink link_;
     QTimer timer_;
     QElapsedTimer clock_;
+    qint64 elapsedMs_ = 0; // from the start of the tick timer to the end of the command
     std::optional<ExchangeResult> result_;
     int ticks_ = 0;
     int exitStatus_ = ExitOk;

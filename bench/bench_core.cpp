@@ -1,0 +1,111 @@
+// The core's per-tick and per-edit work, without any window: normalising, the file format, the
+// live telegram and the operating-point search.
+
+#include "CallTimes.h"
+#include "config/ConfigBlock.h"
+#include "link/MonitorTelegram.h"
+#include "link/OperatingPoint.h"
+#include "store/ConfigFile.h"
+#include "support/TelegramBytes.h"
+#include "ui/text/MessageTexts.h"
+
+#include <sstream>
+#include <string>
+
+namespace {
+
+using kx::bench::CallTimes;
+
+std::string TypicalFile() {
+    std::ostringstream out;
+    kx::WriteConfigFile(out, kx::StartupBlock());
+    return out.str();
+}
+
+// A megabyte of words that are no keyword: the reader must get through it without a key.
+std::string JunkFile() {
+    std::string text;
+    for (int i = 0; text.size() < 1'000'000; ++i)
+        text += "junk" + std::to_string(i % 9973) + (i % 16 == 15 ? "\n" : " ");
+    return text;
+}
+
+void NormaliseBlock(benchmark::State& state) {
+    const kx::ConfigBlock start = kx::StartupBlock();
+    CallTimes times;
+    int cell = 0;
+    for (auto _ : state) {
+        kx::ConfigBlock block = start;
+        block.advance[cell] = 99; // above the limit: something to repair, as after an edit
+        cell = (cell + 1) % (kx::kMapRows * kx::kMapColumns);
+        times.Time([&] { kx::NormaliseBlock(block); });
+        benchmark::DoNotOptimize(block);
+    }
+    times.Publish(state);
+}
+BENCHMARK(NormaliseBlock);
+
+void ReadFile(benchmark::State& state, const std::string& text) {
+    CallTimes times;
+    for (auto _ : state) {
+        std::istringstream in(text);
+        kx::ConfigBlock block{};
+        times.Time([&] { benchmark::DoNotOptimize(kx::ReadConfigFile(in, block)); });
+    }
+    times.Publish(state);
+}
+BENCHMARK_CAPTURE(ReadFile, ReadConfigFile_typical, TypicalFile());
+BENCHMARK_CAPTURE(ReadFile, ReadConfigFile_1MB_junk, JunkFile());
+
+void WriteConfigFile(benchmark::State& state) {
+    const kx::ConfigBlock block = kx::StartupBlock();
+    CallTimes times;
+    for (auto _ : state) {
+        std::ostringstream out;
+        times.Time([&] { kx::WriteConfigFile(out, block); });
+        benchmark::DoNotOptimize(out);
+    }
+    times.Publish(state);
+}
+BENCHMARK(WriteConfigFile);
+
+void DecodeMonitorTelegram(benchmark::State& state) {
+    const kx::ConfigBlock block = kx::StartupBlock();
+    kx::MessageTexts texts;
+    kx::LoadMessageTexts(texts, 0);
+    kx::LiveValues live;
+    kx::MonitorDisplay display;
+    CallTimes times;
+    int rpm = 0;
+    for (auto _ : state) {
+        rpm = (rpm + 37) % 15000; // a different speed every time, so every caption is rebuilt
+        const auto frame = kx::LiveTelegram(rpm, rpm % 101, rpm % 1024);
+        times.Time([&] {
+            benchmark::DoNotOptimize(
+                kx::DecodeMonitorTelegram(frame.data(), block, texts, true, live, display));
+        });
+    }
+    times.Publish(state);
+}
+BENCHMARK(DecodeMonitorTelegram);
+
+void TrackOperatingPoint(benchmark::State& state) {
+    const kx::ConfigBlock block = kx::StartupBlock();
+    CallTimes times;
+    int rpm = 0;
+    for (auto _ : state) {
+        rpm = (rpm + 37) % 15000;
+        times.Time([&] {
+            benchmark::DoNotOptimize(
+                kx::TrackOperatingPoint(block, uint16_t(rpm), uint8_t(rpm % 101), true));
+        });
+    }
+    times.Publish(state);
+}
+BENCHMARK(TrackOperatingPoint);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    return kx::bench::RunBenchmarks(argc, argv);
+}

@@ -1,0 +1,107 @@
+// The window's work on an in-memory port, offscreen: the edit path (ShowBlock, ReadForm, view
+// rules), one tick with and without a telegram, and a language switch. Called directly, these
+// leave painting to the event loop; the "painted" tick lets it run to show that cost too (the
+// window's own 55 ms timer then ticks as well, as it does in the program).
+
+#include "CallTimes.h"
+#include "support/FormBench.h"
+#include "support/TelegramBytes.h"
+
+#include <QAction>
+#include <QApplication>
+
+#include <memory>
+
+namespace {
+
+using kx::bench::CallTimes;
+
+std::unique_ptr<kx::FormBench> window;
+
+void ShowBlock(benchmark::State& state) {
+    CallTimes times(CallTimes::Cpu::Measure);
+    int cell = 0;
+    for (auto _ : state) {
+        // One edited value per call, as after typing into one cell.
+        uint8_t& value = window->controller.block().advance[cell];
+        value = value == 10 ? 11 : 10;
+        cell = (cell + 1) % (kx::kMapRows * kx::kMapColumns);
+        times.Time([] { window->controller.ShowBlock(); });
+    }
+    times.Publish(state);
+}
+BENCHMARK(ShowBlock);
+
+void ReadForm(benchmark::State& state) {
+    CallTimes times(CallTimes::Cpu::Measure);
+    for (auto _ : state)
+        times.Time([] { window->controller.ReadForm(); });
+    times.Publish(state);
+}
+BENCHMARK(ReadForm);
+
+void ApplyViewRules(benchmark::State& state) {
+    CallTimes times(CallTimes::Cpu::Measure);
+    for (auto _ : state)
+        times.Time([] { window->controller.ApplyViewRules(); });
+    times.Publish(state);
+}
+BENCHMARK(ApplyViewRules);
+
+// Ticks with a fresh telegram in every one; each brings a different speed and throttle, so the
+// monitor captions and the marked map cell move as they do beside a running engine.
+void TickWithTelegram(benchmark::State& state, bool painted) {
+    CallTimes times(CallTimes::Cpu::Measure);
+    int rpm = 0;
+    for (auto _ : state) {
+        rpm = (rpm + 137) % 12000;
+        window->port.feedReceived(kx::LiveTelegram(rpm, rpm % 101));
+        times.Time([painted] {
+            window->controller.Timer1Timer();
+            if (painted)
+                QApplication::processEvents();
+        });
+        if (window->port.writtenFrames().size() > 1000)
+            window->port.clearWritten();
+    }
+    times.Publish(state);
+}
+BENCHMARK_CAPTURE(TickWithTelegram, Timer1Timer_with_telegram, false);
+BENCHMARK_CAPTURE(TickWithTelegram, Timer1Timer_with_telegram_painted, true);
+
+void Timer1Timer_without_telegram(benchmark::State& state) {
+    CallTimes times(CallTimes::Cpu::Measure);
+    for (auto _ : state) {
+        times.Time([] { window->controller.Timer1Timer(); });
+        if (window->port.writtenFrames().size() > 1000)
+            window->port.clearWritten();
+    }
+    times.Publish(state);
+}
+BENCHMARK(Timer1Timer_without_telegram);
+
+void LanguageSwitch(benchmark::State& state) {
+    QAction* english = window->get<QAction>("MenuEnglish");
+    QAction* german = window->get<QAction>("MenuGerman");
+    CallTimes times(CallTimes::Cpu::Measure);
+    bool toGerman = true;
+    for (auto _ : state) {
+        times.Time([&] { (toGerman ? german : english)->trigger(); });
+        toGerman = !toGerman;
+    }
+    english->trigger();
+    times.Publish(state);
+}
+BENCHMARK(LanguageSwitch);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    window = std::make_unique<kx::FormBench>();
+    const int result = kx::bench::RunBenchmarks(argc, argv);
+    window.reset();
+    return result;
+}
