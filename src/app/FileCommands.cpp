@@ -41,7 +41,8 @@ void FormController::LoadSettings() {
     const int height = int(ini.Integer(kSection, "Height", form_.height()));
     const int width = int(ini.Integer(kSection, "Width", form_.width()));
     form_.resize(width, height);
-    choices_.portIndex = uint8_t(ini.Integer(kSection, "ComPort", choices_.portIndex) - 1);
+    // Low 8 bits first, so that no stored number can overflow the subtraction.
+    choices_.portIndex = uint8_t(uint8_t(ini.Integer(kSection, "ComPort", choices_.portIndex)) - 1);
     choices_.languageIndex = uint8_t(ini.Integer(kSection, "Language", choices_.languageIndex));
     form_.control<QLabel>("LabelFile2")
         ->setText(QString::fromStdString(ini.Text(kSection, "File", "")));

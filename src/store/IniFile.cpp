@@ -1,7 +1,8 @@
 #include "store/IniFile.h"
 
-#include <algorithm>
 #include <cctype>
+#include <cerrno>
+#include <climits>
 #include <cstdlib>
 #include <istream>
 #include <ostream>
@@ -18,32 +19,32 @@ std::string Trimmed(const std::string& text) {
     return text.substr(first, last - first + 1);
 }
 
-// Section names compare without regard to letter case, as the platform's profile files do.
-bool SameName(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
+std::string Lowered(std::string text) {
+    for (char& c : text)
+        c = char(std::tolower(static_cast<unsigned char>(c)));
+    return text;
 }
 
 } // namespace
 
 void IniFile::Load(std::istream& in) {
     groups_.clear();
+    groupIndex_.clear();
+    std::optional<size_t> current; // an index: adding sections moves the groups in memory
     std::string line;
     while (std::getline(in, line)) {
         line = Trimmed(line);
         if (line.empty() || line[0] == ';')
             continue;
         if (line.front() == '[' && line.back() == ']') {
-            groups_.push_back({Trimmed(line.substr(1, line.size() - 2)), {}});
+            // A section that appears again continues where it first appeared.
+            current = FindOrAdd(Trimmed(line.substr(1, line.size() - 2)));
             continue;
         }
         const auto equals = line.find('=');
-        if (equals == std::string::npos || groups_.empty())
+        if (equals == std::string::npos || !current)
             continue;
-        SetText(groups_.back().name, Trimmed(line.substr(0, equals)),
-                Trimmed(line.substr(equals + 1)));
+        Set(groups_[*current], Trimmed(line.substr(0, equals)), Trimmed(line.substr(equals + 1)));
     }
 }
 
@@ -58,21 +59,33 @@ void IniFile::Save(std::ostream& out) const {
 }
 
 const IniFile::Group* IniFile::Find(const std::string& section) const {
-    for (const Group& group : groups_) {
-        if (SameName(group.name, section))
-            return &group;
-    }
-    return nullptr;
+    const auto found = groupIndex_.find(Lowered(section));
+    return found == groupIndex_.end() ? nullptr : &groups_[found->second];
+}
+
+size_t IniFile::FindOrAdd(const std::string& section) {
+    const auto [slot, added] = groupIndex_.emplace(Lowered(section), groups_.size());
+    if (added)
+        groups_.push_back({section, {}, {}});
+    return slot->second;
+}
+
+void IniFile::Set(Group& group, const std::string& key, const std::string& value) {
+    const auto [slot, added] = group.keyIndex.emplace(Lowered(key), group.entries.size());
+    if (added)
+        group.entries.push_back({key, value});
+    else
+        group.entries[slot->second].value = value;
 }
 
 std::optional<std::string> IniFile::Text(const std::string& section, const std::string& key) const {
-    if (const Group* group = Find(section)) {
-        for (const Entry& entry : group->entries) {
-            if (SameName(entry.key, key))
-                return entry.value;
-        }
-    }
-    return std::nullopt;
+    const Group* group = Find(section);
+    if (!group)
+        return std::nullopt;
+    const auto found = group->keyIndex.find(Lowered(key));
+    if (found == group->keyIndex.end())
+        return std::nullopt;
+    return group->entries[found->second].value;
 }
 
 std::string IniFile::Text(const std::string& section, const std::string& key,
@@ -85,25 +98,17 @@ long IniFile::Integer(const std::string& section, const std::string& key, long d
     if (!text || text->empty())
         return defaultValue;
     char* end = nullptr;
+    errno = 0;
     const long value = std::strtol(text->c_str(), &end, 10);
-    return *end == '\0' ? value : defaultValue;
+    // Callers keep the value in an int (window geometry); a number beyond it is no setting.
+    if (*end != '\0' || errno == ERANGE || value < INT_MIN || value > INT_MAX)
+        return defaultValue;
+    return value;
 }
 
 void IniFile::SetText(const std::string& section, const std::string& key,
                       const std::string& value) {
-    auto group = std::find_if(groups_.begin(), groups_.end(),
-                              [&](const Group& g) { return SameName(g.name, section); });
-    if (group == groups_.end()) {
-        groups_.push_back({section, {}});
-        group = groups_.end() - 1;
-    }
-    for (Entry& entry : group->entries) {
-        if (SameName(entry.key, key)) {
-            entry.value = value;
-            return;
-        }
-    }
-    group->entries.push_back({key, value});
+    Set(groups_[FindOrAdd(section)], key, value);
 }
 
 void IniFile::SetInteger(const std::string& section, const std::string& key, long value) {

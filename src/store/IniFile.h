@@ -3,6 +3,7 @@
 #include <iosfwd>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace kx {
@@ -16,7 +17,8 @@ class IniFile {
     void Save(std::ostream& out) const;
 
     std::optional<std::string> Text(const std::string& section, const std::string& key) const;
-    // A missing key, or one whose value is not a whole number, gives the default.
+    // A missing key, or one whose value is not a whole number within the range of int, gives the
+    // default.
     long Integer(const std::string& section, const std::string& key, long defaultValue) const;
     std::string Text(const std::string& section, const std::string& key,
                      const std::string& defaultValue) const;
@@ -32,13 +34,19 @@ class IniFile {
         std::string key;
         std::string value;
     };
+    // Names compare without regard to letter case, as the platform's profile files do. The
+    // indexes, keyed by the lower-case name, keep a settings file of any size a matter of one pass.
     struct Group {
         std::string name;
         std::vector<Entry> entries;
+        std::unordered_map<std::string, size_t> keyIndex;
     };
     const Group* Find(const std::string& section) const;
+    size_t FindOrAdd(const std::string& section); // index into groups_
+    static void Set(Group& group, const std::string& key, const std::string& value);
 
     std::vector<Group> groups_;
+    std::unordered_map<std::string, size_t> groupIndex_;
 };
 
 } // namespace kx

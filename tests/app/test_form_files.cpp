@@ -98,6 +98,13 @@ void FormFilesTest::openErrors_data() {
                                  << "Unmatched version of *.ign file!";
     QTest::newRow("no key at all") << "BASE_ADV 30\n"
                                    << "Unmatched version of *.ign file!";
+    QByteArray junk(4096, '\0');
+    for (int i = 0; i < junk.size(); ++i)
+        junk[i] = char(i * 37 + i / 7);
+    QTest::newRow("binary junk") << QString::fromLatin1(junk) + " BASE_ADV 30"
+                                 << "Unmatched version of *.ign file!";
+    QTest::newRow("megabyte-long word") << QString(1 << 20, 'K') + " BASE_ADV 30"
+                                        << "Unmatched version of *.ign file!";
 }
 
 void FormFilesTest::openErrors() {
@@ -110,10 +117,12 @@ void FormFilesTest::openErrors() {
     FormBench b(false);
     b.get<QLabel>("LabelFile2")->setText("before.ign");
     const ConfigBlock before = b.controller.block();
+    const QString shownBaseAdv = b.get<QLineEdit>("EditBaseAdv")->text();
     b.dialogs.fileAnswer = path.toStdString();
     b.form.control<QAction>("MenuOpen")->trigger();
     QCOMPARE(QString::fromStdString(b.dialogs.messages.back()), message);
     QVERIFY(b.controller.block() == before);
+    QCOMPARE(b.get<QLineEdit>("EditBaseAdv")->text(), shownBaseAdv);
     QCOMPARE(b.get<QLabel>("LabelFile2")->text(), QString("before.ign"));
     QCOMPARE(b.controller.lastFilePath(), std::string());
 }

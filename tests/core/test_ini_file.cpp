@@ -20,6 +20,8 @@ void IniFileTest::readsWhatUsersWrite() {
                             "Left = 120\r\n"
                             "PageControl1->ActivePageIndex=3\r\n"
                             "Language=seven\r\n"
+                            "Top=99999999999999999999\r\n"
+                            "Width=-2147483649\r\n"
                             "IniDir=C:\\Bikes\\r1.ign\r\n"
                             "stray line\r\n"
                             "[PORTS]\r\n"
@@ -29,7 +31,9 @@ void IniFileTest::readsWhatUsersWrite() {
     QCOMPARE(ini.Integer("FORM_HLAV", "Left", 0), 120L);
     QCOMPARE(ini.Integer("FORM_HLAV", "PageControl1->ActivePageIndex", 0), 3L);
     QCOMPARE(ini.Integer("FORM_HLAV", "Language", 2), 2L); // not a number: the default
-    QCOMPARE(ini.Integer("FORM_HLAV", "Top", -5), -5L);
+    QCOMPARE(ini.Integer("FORM_HLAV", "Top", -5), -5L);    // beyond an int: the default
+    QCOMPARE(ini.Integer("FORM_HLAV", "Width", 9), 9L);
+    QCOMPARE(ini.Integer("FORM_HLAV", "Height", -5), -5L);
     QCOMPARE(ini.Text("FORM_HLAV", "IniDir", ""), std::string("C:\\Bikes\\r1.ign"));
     QCOMPARE(ini.Section("PORTS").size(), size_t(1));
     QCOMPARE(ini.Section("PORTS")[0].second, std::string("/dev/ttyUSB1"));
