@@ -3,7 +3,7 @@
 # Takes about a minute and a half; the machine should be otherwise idle for repeatable figures.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-deps.sh libbenchmark-dev
+bash scripts/install-deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 if ! cmake --build build --parallel "$(nproc)" --target bench >build/bench-build.log 2>&1; then
     cat build/bench-build.log >&2

@@ -2,9 +2,10 @@
 # Installs what building and testing need on a Debian machine, and any further packages named as
 # arguments. Quiet and quick when all is there.
 set -euo pipefail
-# fonts-dejavu-core: the manuals' letters; dpkg-dev, file, desktop-file-utils: the Debian package.
-packages=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev libgl-dev fonts-dejavu-core
-    dpkg-dev file desktop-file-utils "$@")
+# libbenchmark-dev: the benchmarks; fonts-dejavu-core: the manuals' letters;
+# dpkg-dev, file, desktop-file-utils: the Debian package.
+packages=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev libgl-dev libbenchmark-dev
+    fonts-dejavu-core dpkg-dev file desktop-file-utils "$@")
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
