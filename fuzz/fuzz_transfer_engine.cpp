@@ -48,6 +48,7 @@ class CheckingPort : public kx::SerialPort {
     void close() override {}
     bool isOpen() const override { return true; }
     std::string errorText() const override { return {}; }
+    kx::PortOpenFailure openFailure() const override { return kx::PortOpenFailure::None; }
     size_t bytesWaiting() override { return 0; }
     size_t read(uint8_t*, size_t) override { return 0; }
     bool lost() const override { return false; }

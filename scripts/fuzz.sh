@@ -14,7 +14,10 @@ bash scripts/install-deps.sh clang libclang-rt-14-dev
 
 cmake -S . -B build-fuzz -G Ninja -DKX_WITH_QT=OFF -DKX_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_CXX_COMPILER=clang++ >/dev/null
-cmake --build build-fuzz --parallel "$(nproc)" >/dev/null
+if ! cmake --build build-fuzz --parallel "$(nproc)" >build-fuzz/build.log 2>&1; then
+    cat build-fuzz/build.log >&2
+    exit 1
+fi
 
 mkdir -p build-fuzz/artifacts
 failed=0
