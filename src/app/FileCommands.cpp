@@ -4,6 +4,7 @@
 #include "store/IniFile.h"
 #include "store/RecordCopy.h"
 #include "store/TestModeMarker.h"
+#include "store/qt/SafeTextFile.h"
 #include "ui/Dialogs.h"
 #include "ui/FormHlav.h"
 

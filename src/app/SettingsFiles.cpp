@@ -1,11 +1,6 @@
 #include "app/SettingsFiles.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
-
-#include <sstream>
 
 namespace kx {
 
@@ -18,23 +13,6 @@ SettingsFiles SettingsFiles::ForThisSystem() {
         QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/kx_flam3";
     return {folder + "/kx_flam3.ini", folder + "/_kx_flam3.ini", folder + "/test_vlorin.txt"};
 #endif
-}
-
-bool WriteTextFileSafely(const QString& path, const std::function<void(std::ostream&)>& write) {
-    std::ostringstream text;
-    write(text);
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    // Unbuffered: a buffered QSaveFile let a write cut short by a full disk pass its commit, while
-    // an unbuffered write reports the short count here.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text | QIODevice::Unbuffered))
-        return false;
-    const std::string bytes = text.str();
-    if (file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size())) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
 }
 
 } // namespace kx

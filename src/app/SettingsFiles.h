@@ -2,9 +2,6 @@
 
 #include <QString>
 
-#include <functional>
-#include <iosfwd>
-
 namespace kx {
 
 // Where the settings file, the saved record copy and the test-mode marker live: on Windows the
@@ -17,10 +14,5 @@ struct SettingsFiles {
 
     static SettingsFiles ForThisSystem();
 };
-
-// Writes a text file through a temporary file in the same folder that replaces the target only
-// once everything was written: a full disk or a crash never leaves a cut-off file. Line ends are
-// the platform's. Returns false, leaving any old file as it was, when anything failed.
-bool WriteTextFileSafely(const QString& path, const std::function<void(std::ostream&)>& write);
 
 } // namespace kx

@@ -167,6 +167,11 @@ void CliAgainstSimTest::programThenReadRoundTripsEveryField() {
     const QString after = dir_.filePath("after.ign");
     QCOMPARE(RunCli({"read", "--port", link_, "--out", after}).exitCode, kOk);
     QCOMPARE(ReadText(after), text);
+
+    // A file that cannot be written is a file error, not a success.
+    const Result blocked = RunCli({"read", "--port", link_, "--out", before + "/inside.ign"});
+    QCOMPARE(blocked.exitCode, kFileError);
+    QCOMPARE(ReadText(before), text);
 }
 
 void CliAgainstSimTest::programTakesNoMoreTicksThanTheSchedule() {

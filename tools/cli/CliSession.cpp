@@ -3,6 +3,7 @@
 #include "MonitorCsv.h"
 #include "link/PortNames.h"
 #include "store/ConfigFile.h"
+#include "store/qt/SafeTextFile.h"
 #include "ui/text/PortFailureTexts.h"
 
 #include <QCoreApplication>
@@ -169,10 +170,9 @@ void CliSession::finishExchange() {
         std::printf("%s\n", caption.c_str());
     }
     if (options_.command == Command::Read) {
-        std::ofstream out(options_.outFile); // text mode: the platform's line ends
-        WriteConfigFile(out, block_);
-        out.close();
-        if (!out) {
+        // An existing file is replaced only by a complete one.
+        if (!WriteTextFileSafely(QString::fromStdString(options_.outFile),
+                                 [this](std::ostream& out) { WriteConfigFile(out, block_); })) {
             Say(texts_.MsgOpenFileError);
             Say(options_.outFile);
             finish(ExitFileError);
