@@ -141,7 +141,12 @@ void FormController::ApplyViewRules() {
 
 void FormController::OpenPort() {
     const std::string device = DeviceForPort(choices_.portIndex, portOverrides_);
-    if (!port_.open(device))
+    const bool opened = port_.open(device);
+    // An adapter plugged in after the start, or a port another program lets go, is taken up by
+    // itself like a pulled adapter that comes back; a missing permission never comes by itself.
+    awaitingPort_ = !opened && (port_.openFailure() == PortOpenFailure::NoSuchDevice ||
+                                port_.openFailure() == PortOpenFailure::InUse);
+    if (!opened)
         dialogs_.showMessage(texts_.MsgComOpenError + "\n" +
                              PortFailureLine(device, port_.openFailure(), port_.errorText(),
                                              choices_.languageIndex));
@@ -152,10 +157,11 @@ void FormController::OpenPort() {
 void FormController::ReopenLostPort() {
     // Every two seconds, silently: a pulled adapter comes back without any message box.
     constexpr int kReopenTicks = 2000 / DeviceLink::kTickMs;
-    if (!port_.lost() || ++reopenTicks_ < kReopenTicks)
+    if (!(port_.lost() || awaitingPort_) || ++reopenTicks_ < kReopenTicks)
         return;
     reopenTicks_ = 0;
-    port_.open(DeviceForPort(choices_.portIndex, portOverrides_));
+    if (port_.open(DeviceForPort(choices_.portIndex, portOverrides_)))
+        awaitingPort_ = false;
 }
 
 void FormController::ClosePort() {

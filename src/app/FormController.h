@@ -131,6 +131,7 @@ class FormController : public QObject, private TransferEvents {
     bool testMode_ = false;
     bool printView_ = false;
     int reopenTicks_ = 0;
+    bool awaitingPort_ = false; // the chosen port was missing or busy when opened
     TFormAbout* about_ = nullptr;
     std::vector<QImage> unprintedPages_; // pages of this print command no printer took
 };

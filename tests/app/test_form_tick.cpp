@@ -28,6 +28,7 @@ class FormTickTest : public QObject {
     void functionKeysStartTheExchanges();
     void comMenuMovesTheCheckMark();
     void pulledCableIsReopenedSilently();
+    void portMissingAtStartIsTakenUpWhenPluggedIn();
     void comMenuWorksWhileTheCableIsPulled();
     void portFailureNamesDeviceAndReason_data();
     void portFailureNamesDeviceAndReason();
@@ -123,6 +124,33 @@ void FormTickTest::pulledCableIsReopenedSilently() {
     b.controller.Timer1Timer();
     QVERIFY(b.get<QLabel>("LabelSpojeni")->isHidden());
     QVERIFY(b.dialogs.messages.empty());
+}
+
+void FormTickTest::portMissingAtStartIsTakenUpWhenPluggedIn() {
+    FormBench b(false);
+    b.port.failOpen(true, PortOpenFailure::NoSuchDevice);
+    b.form.ComItem(2)->trigger();
+    QCOMPARE(b.dialogs.messages.size(), size_t(1));
+    for (int i = 0; i < 40; ++i)
+        b.controller.Timer1Timer();
+    QVERIFY(!b.port.isOpen());
+    b.port.failOpen(false);
+    for (int i = 0; i < 37; ++i)
+        b.controller.Timer1Timer();
+    QVERIFY(b.port.isOpen());
+    QCOMPARE(b.dialogs.messages.size(), size_t(1)); // the retries never ask or report
+    const int opens = b.port.openCount();
+    for (int i = 0; i < 80; ++i)
+        b.controller.Timer1Timer();
+    QCOMPARE(b.port.openCount(), opens); // an open port is left alone
+
+    // A missing permission does not go away by waiting: no retries.
+    b.port.failOpen(true, PortOpenFailure::NoPermission);
+    b.form.ComItem(3)->trigger();
+    const int refused = b.port.openCount();
+    for (int i = 0; i < 80; ++i)
+        b.controller.Timer1Timer();
+    QCOMPARE(b.port.openCount(), refused);
 }
 
 void FormTickTest::comMenuWorksWhileTheCableIsPulled() {
