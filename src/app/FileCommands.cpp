@@ -1,5 +1,6 @@
 #include "app/FormController.h"
 
+#include "link/PortNames.h"
 #include "store/ConfigFile.h"
 #include "store/IniFile.h"
 #include "store/RecordCopy.h"
@@ -12,7 +13,6 @@
 #include <QProgressBar>
 #include <QTabWidget>
 
-#include <cstdlib>
 #include <fstream>
 
 namespace kx {
@@ -20,20 +20,11 @@ namespace kx {
 namespace {
 
 const std::string kSection = "FORM_HLAV";
-const std::string kPortsSection = "PORTS";
-
-IniFile ReadIni(const QString& path) {
-    IniFile ini;
-    std::ifstream in(path.toStdString());
-    if (in)
-        ini.Load(in);
-    return ini;
-}
 
 } // namespace
 
 void FormController::LoadSettings() {
-    const IniFile ini = ReadIni(files_.settings);
+    const IniFile ini = ReadSettingsFile(files_.settings);
     // Each key defaults to what the window has now, so a missing file changes nothing but the
     // port: its default, the current index taken as a port number, is Com 1.
     const int left = int(ini.Integer(kSection, "Left", form_.x()));
@@ -51,10 +42,7 @@ void FormController::LoadSettings() {
     auto* pages = form_.control<QTabWidget>("PageControl1");
     pages->setCurrentIndex(
         int(ini.Integer(kSection, "PageControl1->ActivePageIndex", pages->currentIndex())));
-    for (const auto& [key, device] : ini.Section(kPortsSection)) {
-        if (key.size() > 3 && key.compare(0, 3, "Com") == 0)
-            portOverrides_[std::atoi(key.c_str() + 3)] = device;
-    }
+    portOverrides_ = PortOverridesFromSettings(ini);
 
     std::ifstream copy(files_.recordCopy.toStdString());
     if (copy)
@@ -63,7 +51,7 @@ void FormController::LoadSettings() {
 
 void FormController::SaveSettings() {
     // The rest of the file (the port devices, anything a user added) is kept as it was.
-    IniFile ini = ReadIni(files_.settings);
+    IniFile ini = ReadSettingsFile(files_.settings);
     ini.SetInteger(kSection, "Left", form_.x());
     ini.SetInteger(kSection, "Top", form_.y());
     ini.SetInteger(kSection, "Height", form_.height());

@@ -2,7 +2,7 @@
 
 #include "app/MonitorPanel.h"
 #include "app/OperatingPointMarker.h"
-#include "app/SettingsFiles.h"
+#include "store/qt/SettingsFiles.h"
 #include "config/ConfigBlock.h"
 #include "config/MapTools.h"
 #include "link/DeviceLink.h"

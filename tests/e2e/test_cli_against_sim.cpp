@@ -284,6 +284,14 @@ void CliAgainstSimTest::portErrorsNameDeviceAndReason() {
     QCOMPARE(result.exitCode, kPortError);
     QCOMPARE(result.err, "Com opening error!\n" + missing + ": no such device\n");
 
+    // "COM7" goes where the window's settings file points it.
+    QVERIFY(QDir(dir_.path()).mkpath("kx_flam3"));
+    WriteText(dir_.filePath("kx_flam3/kx_flam3.ini"), "[PORTS]\nCom7=" + missing + "\n");
+    qputenv("XDG_CONFIG_HOME", dir_.path().toUtf8());
+    result = RunCli({"info", "--port", "COM7"});
+    qunsetenv("XDG_CONFIG_HOME");
+    QCOMPARE(result.err, "Com opening error!\n" + missing + ": no such device\n");
+
     // Another program holds the port: a monitor run keeps it open meanwhile.
     Simulator sim(link_, {});
     QProcess holder;

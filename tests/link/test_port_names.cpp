@@ -2,6 +2,8 @@
 
 #include <QtTest>
 
+#include <sstream>
+
 using namespace kx;
 
 class PortNamesTest : public QObject {
@@ -17,6 +19,7 @@ class PortNamesTest : public QObject {
     void parsing_data();
     void parsing();
     void parsingRoundTripsTheCaptions();
+    void settingsFileSection();
 
   private:
     void clearEnvironment();
@@ -157,6 +160,16 @@ void PortNamesTest::parsingRoundTripsTheCaptions() {
         QCOMPARE(PortIndexFromName(PortCaption(i)).value_or(-1), i);
         QCOMPARE(PortIndexFromName("COM" + std::to_string(i + 1)).value_or(-1), i);
     }
+}
+
+void PortNamesTest::settingsFileSection() {
+    std::istringstream text(
+        "[PORTS]\nCom3=/dev/ttyACM7\nCOM12=/dev/ttyUSB1\nCom21=/dev/beyond\n"
+        "ComX=/dev/no-number\nCom=/dev/none\n[FORM_HLAV]\nCom4=/dev/elsewhere\n");
+    IniFile settings;
+    settings.Load(text);
+    const std::map<int, std::string> expected{{3, "/dev/ttyACM7"}, {12, "/dev/ttyUSB1"}};
+    QVERIFY(PortOverridesFromSettings(settings) == expected);
 }
 
 QTEST_APPLESS_MAIN(PortNamesTest)

@@ -4,6 +4,7 @@
 #include "link/PortNames.h"
 #include "store/ConfigFile.h"
 #include "store/qt/SafeTextFile.h"
+#include "store/qt/SettingsFiles.h"
 #include "ui/text/PortFailureTexts.h"
 
 #include <QCoreApplication>
@@ -19,9 +20,13 @@ constexpr int kExchangeTickLimit = 400;
 // Monitor: how long to wait for the first telegram before giving up.
 constexpr int kFirstTelegramTicks = 40;
 
+// "COM3" means what it means in the window: the settings file's PORTS section and the
+// environment may point it at another device.
 std::string DeviceFor(const std::string& port) {
-    if (const auto index = PortIndexFromName(port))
-        return DeviceForPort(*index, {});
+    if (const auto index = PortIndexFromName(port)) {
+        const IniFile settings = ReadSettingsFile(SettingsFiles::ForThisSystem().settings);
+        return DeviceForPort(*index, PortOverridesFromSettings(settings));
+    }
     return port;
 }
 

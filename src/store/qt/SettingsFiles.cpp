@@ -1,6 +1,8 @@
-#include "app/SettingsFiles.h"
+#include "store/qt/SettingsFiles.h"
 
 #include <QStandardPaths>
+
+#include <fstream>
 
 namespace kx {
 
@@ -13,6 +15,14 @@ SettingsFiles SettingsFiles::ForThisSystem() {
         QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/kx_flam3";
     return {folder + "/kx_flam3.ini", folder + "/_kx_flam3.ini", folder + "/test_vlorin.txt"};
 #endif
+}
+
+IniFile ReadSettingsFile(const QString& path) {
+    IniFile ini;
+    std::ifstream in(path.toStdString());
+    if (in)
+        ini.Load(in);
+    return ini;
 }
 
 } // namespace kx

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/IniFile.h"
+
 #include <QString>
 
 namespace kx {
@@ -14,5 +16,8 @@ struct SettingsFiles {
 
     static SettingsFiles ForThisSystem();
 };
+
+// The settings file as read at start-up; empty when there is none or it cannot be read.
+IniFile ReadSettingsFile(const QString& path);
 
 } // namespace kx
