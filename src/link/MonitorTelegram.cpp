@@ -215,7 +215,9 @@ bool DecodeMonitorTelegram(const uint8_t* frame, const ConfigBlock& block,
                                      running, Colour::Lime);
     }
 
-    live.liveTpsMv = uint16_t(RawToMillivolts(t.tpsRaw));
+    // Counts beyond the converter's range would wrap the 16-bit value into a plausible voltage
+    // that the TPS capture buttons would take; held at the top instead.
+    live.liveTpsMv = uint16_t(std::min(RawToMillivolts(t.tpsRaw), 0xFFFF));
     if (live.liveTpsPercent <= 100) {
         display.LabelTpsMon = {"TP= " + Num(live.liveTpsPercent) + " [%]= " + Num(live.liveTpsMv) +
                                    " [mV]",

@@ -266,6 +266,8 @@ class TestMonitorTelegram : public QObject {
             << 101 << 300 << true << 1466 << "TP=error = 1466 [mV]" << Colour::Red << 0;
         QTest::newRow("error, map ignores throttle")
             << 255 << 300 << false << 1466 << "TP=error = 1466 [mV]" << Colour::ButtonFace << 0;
+        QTest::newRow("count beyond the converter does not wrap")
+            << 255 << 13500 << false << 65535 << "TP=error = 65535 [mV]" << Colour::ButtonFace << 0;
     }
 
     void throttle() {
