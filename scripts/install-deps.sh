@@ -3,9 +3,10 @@
 # arguments. Quiet and quick when all is there.
 set -euo pipefail
 # libbenchmark-dev: the benchmarks; fonts-dejavu-core: the manuals' letters;
+# qt6-translations-l10n: Qt's dialog buttons in the window's language;
 # dpkg-dev, file, desktop-file-utils: the Debian package.
 packages=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev libgl-dev libbenchmark-dev
-    fonts-dejavu-core dpkg-dev file desktop-file-utils "$@")
+    fonts-dejavu-core qt6-translations-l10n dpkg-dev file desktop-file-utils "$@")
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

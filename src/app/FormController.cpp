@@ -6,6 +6,7 @@
 #include "ui/Dialogs.h"
 #include "ui/FormHlav.h"
 #include "ui/LanguageApplier.h"
+#include "ui/QtDialogLanguage.h"
 #include "ui/text/PortFailureTexts.h"
 
 #include <QAction>
@@ -184,6 +185,7 @@ void FormController::ApplyLanguage() {
     LoadMessageTexts(texts_, choices_.languageIndex);
     const bool noConnection = form_.control<QLabel>("LabelSpojeni")->isVisibleTo(&form_);
     ApplyLanguageTexts(form_, choices_.languageIndex, texts_, noConnection);
+    ApplyQtDialogLanguage(choices_.languageIndex);
 }
 
 void FormController::showRecord() {

@@ -9,10 +9,12 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QMenu>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTimer>
+#include <QTranslator>
 #include <QtTest>
 
 #include <array>
@@ -150,6 +152,7 @@ class LanguagesTest : public QObject {
     void selectionsSurviveASwitch();
     void liveLabelsWaitForTheNextTelegram();
     void messagesFollowTheLanguage();
+    void qtDialogButtonsFollowTheLanguage();
     void commandLineLanguage_data();
     void commandLineLanguage();
     void aboutCaptionFollowsTheLanguage();
@@ -451,6 +454,19 @@ void LanguagesTest::messagesFollowTheLanguage() {
     b.get<QAction>("MenuCzech")->trigger();
     QCOMPARE(b.get<QLabel>("LabelMonInput2In")->text(), QString("Vstup 2: ---"));
     QCOMPARE(b.controller.texts().MsgReadError, std::string("Chyba čtení!"));
+}
+
+void LanguagesTest::qtDialogButtonsFollowTheLanguage() {
+    if (!QTranslator().load("qtbase_de", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QSKIP("Qt's translations are not installed");
+    FormBench b(false);
+    const auto yes = [] { return QCoreApplication::translate("QPlatformTheme", "&Yes"); };
+    b.get<QAction>("MenuGerman")->trigger();
+    QCOMPARE(yes(), QString("&Ja"));
+    b.get<QAction>("MenuCzech")->trigger();
+    QCOMPARE(yes(), QString("&Ano"));
+    b.get<QAction>("MenuEnglish")->trigger();
+    QCOMPARE(yes(), QString("&Yes"));
 }
 
 void LanguagesTest::commandLineLanguage_data() {
