@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 
@@ -21,6 +22,15 @@ class SimulatedUnitProcess {
     }
     // Empty when the simulator did not start.
     QString device() const { return device_; }
+    // For a window process on its first start (settings in an empty folder), offscreen, which
+    // opens Com 1 and so reaches this unit.
+    QProcessEnvironment firstStartWindowEnvironment(const QString& settingsFolder) const {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        environment.insert("XDG_CONFIG_HOME", settingsFolder);
+        environment.insert("KX_FLAM3_COM1", device_);
+        return environment;
+    }
 
   private:
     QProcess process_;

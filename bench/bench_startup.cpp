@@ -116,10 +116,7 @@ int MeasureStartups(int argc, char* argv[]) {
         std::fprintf(stderr, "bench_startup: cannot start the simulated unit\n");
         return 1;
     }
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("QT_QPA_PLATFORM", "offscreen");
-    environment.insert("XDG_CONFIG_HOME", settings.path());
-    environment.insert("KX_FLAM3_COM1", unit.device()); // the port a first start opens
+    const QProcessEnvironment environment = unit.firstStartWindowEnvironment(settings.path());
 
     std::vector<double> processMs;
     std::vector<double> mainMs;

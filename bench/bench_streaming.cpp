@@ -50,10 +50,7 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "bench_streaming: cannot start the simulated unit\n");
         return 1;
     }
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("QT_QPA_PLATFORM", "offscreen");
-    environment.insert("XDG_CONFIG_HOME", folder.path());
-    environment.insert("KX_FLAM3_COM1", unit.device()); // the port a first start opens
+    const QProcessEnvironment environment = unit.firstStartWindowEnvironment(folder.path());
 
     QProcess window;
     window.setProcessEnvironment(environment);

@@ -23,11 +23,11 @@
 
 namespace {
 
-constexpr uint8_t kReadInfo = 0x40;
-constexpr uint8_t kReadBlock1 = 0x41;
-constexpr uint8_t kReadBlock2 = 0x42;
-constexpr uint8_t kProgramBlock1 = 0x01;
-constexpr uint8_t kProgramBlock2 = 0x02;
+constexpr uint8_t kReadInfo = kx::kReadBit | 0;
+constexpr uint8_t kReadBlock1 = kx::kReadBit | 1;
+constexpr uint8_t kReadBlock2 = kx::kReadBit | 2;
+constexpr uint8_t kProgramBlock1 = 1;
+constexpr uint8_t kProgramBlock2 = 2;
 constexpr int kNoReadingOffset = 1;
 
 bool SameBytes(const uint8_t* a, const uint8_t* b, int count, int skip = -1) {
