@@ -1,5 +1,6 @@
 #include "app/FormController.h"
 
+#include "config/EditorClamp.h"
 #include "link/PortNames.h"
 #include "store/ConfigFile.h"
 #include "store/IniFile.h"
@@ -13,7 +14,7 @@
 #include <QProgressBar>
 #include <QTabWidget>
 
-#include <fstream>
+#include <sstream>
 
 namespace kx {
 
@@ -44,9 +45,12 @@ void FormController::LoadSettings() {
         int(ini.Integer(kSection, "PageControl1->ActivePageIndex", pages->currentIndex())));
     portOverrides_ = PortOverridesFromSettings(ini);
 
-    std::ifstream copy(files_.recordCopy.toStdString());
-    if (copy)
-        ReadRecordCopy(copy, block_);
+    // A copy that can't be read leaves the start-up record: half a copy from a failing disk is
+    // worse than none.
+    if (const auto copy = ReadTextFile(files_.recordCopy)) {
+        std::istringstream in(*copy);
+        ReadRecordCopy(in, block_);
+    }
 }
 
 void FormController::SaveSettings() {
@@ -69,8 +73,9 @@ void FormController::SaveSettings() {
 }
 
 void FormController::CheckTestMode() {
-    std::ifstream marker(files_.marker.toStdString());
-    testMode_ = marker && MarkerEnablesTestMode(marker);
+    const auto marker = ReadTextFile(files_.marker);
+    std::istringstream in(marker.value_or(std::string()));
+    testMode_ = marker && MarkerEnablesTestMode(in);
 }
 
 void FormController::MenuSaveClick() {
@@ -92,14 +97,18 @@ void FormController::MenuSaveClick() {
 
 void FormController::MenuOpenClick() {
     if (const auto path = dialogs_.askOpenFile(lastFilePath_)) {
-        std::ifstream in(*path);
+        const auto text = ReadTextFile(QString::fromStdString(*path));
+        std::istringstream in(text.value_or(std::string()));
         ConfigBlock opened = block_;
-        if (!in) {
+        if (!text) {
             dialogs_.showMessage(texts_.MsgOpenFileError);
         } else if (!ReadConfigFile(in, opened)) {
             dialogs_.showMessage(texts_.MsgFileVersionMismatch);
         } else {
             block_ = opened;
+            // What the editors show is what "Programming after change" sends right after.
+            NormaliseBlock(block_, choices_);
+            ClampToEditors(block_);
             ApplyChange();
             form_.control<QLabel>("LabelFile2")->setText(QString::fromStdString(*path));
             lastFilePath_ = *path;

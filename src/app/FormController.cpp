@@ -1,5 +1,6 @@
 #include "app/FormController.h"
 
+#include "config/EditorClamp.h"
 #include "config/Presets.h"
 #include "link/PortNames.h"
 #include "link/SerialPort.h"
@@ -53,6 +54,8 @@ void FormController::FormCreate() {
     LoadSettings();
     ApplyCommandLineLanguage();
     NormaliseBlock(block_, choices_);
+    // The saved copy is a file like any other: a hand-edited one must not reach the unit unseen.
+    ClampToEditors(block_);
     LoadMessageTexts(texts_, choices_.languageIndex);
     ShowBlock();
     OpenPort();

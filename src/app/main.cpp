@@ -1,6 +1,7 @@
 #include "ProgramVersion.h"
 #include "app/FormController.h"
 #include "link/serial/QtSerialPort.h"
+#include "store/qt/SafeTextFile.h"
 #include "ui/FormAbout.h"
 #include "ui/FormHlav.h"
 #include "ui/MessageBoxDialogs.h"
@@ -49,6 +50,7 @@ int main(int argc, char* argv[]) {
         return 0;
     }
 #endif
+    kx::LetOversizedWritesFail();
     QApplication app(argc, argv);
     // Ties the window to its desktop entry, and so to its icon, on Wayland desktops too.
     QGuiApplication::setDesktopFileName("kx_flam3");

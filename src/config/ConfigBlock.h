@@ -14,6 +14,8 @@ constexpr int kAdvanceMax = 60; // degrees
 constexpr int kRecordSize = 207;
 constexpr int kImageSize = 200;
 constexpr int kDataBlockSize = 100;
+constexpr int kSynchroMethods = 6; // synchroMode 0..5, one list item each
+constexpr int kInputFunctions = 5; // input1Function and input2Function 0..4, one radio button each
 
 // The ignition configuration exactly as the unit stores it: 200 bytes of device image followed by
 // 7 spare bytes. All members are single bytes, so the struct has no padding and its bytes are the

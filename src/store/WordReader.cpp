@@ -44,6 +44,23 @@ bool WordReader::Next(Word& word) {
         pending_.reset();
         return true;
     }
+    // A stream buffer reports a failing disk by throwing (libstdc++'s file buffer does); the
+    // stream's bad bit tells the caller instead, and reading ends there.
+    try {
+        return ReadWord(word);
+    } catch (...) {
+        failed_ = true;
+        try {
+            in_.setstate(std::ios::badbit);
+        } catch (...) {
+        }
+        return false;
+    }
+}
+
+bool WordReader::ReadWord(Word& word) {
+    if (failed_)
+        return false;
     std::streambuf* buffer = in_.rdbuf();
     if (!buffer)
         return false;

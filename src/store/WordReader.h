@@ -34,15 +34,19 @@ class WordReader {
   public:
     explicit WordReader(std::istream& in) : in_(in) {}
 
-    // The next word; false at the end of the stream.
+    // The next word; false at the end of the stream and after a read error, which also sets the
+    // stream's bad bit (no exception leaves the reader).
     bool Next(Word& word);
     // The next word, when it is a number. A non-numeric word is kept for the next call of Next.
     std::optional<uint32_t> NextNumber();
     void PutBack(Word word) { pending_ = std::move(word); }
 
   private:
+    bool ReadWord(Word& word);
+
     std::istream& in_;
     std::optional<Word> pending_;
+    bool failed_ = false;
 };
 
 } // namespace kx

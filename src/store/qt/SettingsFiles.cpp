@@ -1,8 +1,10 @@
 #include "store/qt/SettingsFiles.h"
 
+#include "store/qt/SafeTextFile.h"
+
 #include <QStandardPaths>
 
-#include <fstream>
+#include <sstream>
 
 namespace kx {
 
@@ -19,9 +21,10 @@ SettingsFiles SettingsFiles::ForThisSystem() {
 
 IniFile ReadSettingsFile(const QString& path) {
     IniFile ini;
-    std::ifstream in(path.toStdString());
-    if (in)
+    if (const auto text = ReadTextFile(path)) {
+        std::istringstream in(*text);
         ini.Load(in);
+    }
     return ini;
 }
 
