@@ -1,5 +1,6 @@
 #include "config/EditorClamp.h"
 
+#include "config/Conversions.h"
 #include "config/EditorFields.h"
 
 #include <algorithm>

@@ -66,8 +66,9 @@ void EditorBinding::ReadForm(ConfigBlock& block, bool testMode) const {
 void EditorBinding::ShowBlock(const ConfigBlock& block) const {
     for (const CheckControl& check : checks_)
         check.box->setChecked(block[check.field->offset] != 0);
-    if (const auto item = ComboFromBikeCode(block.bike))
-        bike_->setCurrentIndex(*item);
+    // A bike code no item stands for (a newer unit's type) shows no item: keeping the previous
+    // one would show a type the record does not hold. Reading keeps the code.
+    bike_->setCurrentIndex(ComboFromBikeCode(block.bike).value_or(-1));
     synchro_->setCurrentIndex(block.synchroMode < synchro_->count() ? block.synchroMode : -1);
     geber_->setCurrentIndex(ItemFromGeberMode(block.geberMode));
     SelectButton(input1_, block.input1Function);

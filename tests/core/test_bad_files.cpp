@@ -2,12 +2,15 @@
 #include "store/ConfigFile.h"
 #include "store/IniFile.h"
 #include "store/RecordCopy.h"
+#include "store/TestModeMarker.h"
 
 #include <QElapsedTimer>
 #include <QtTest>
 
 #include <cstdint>
+#include <ios>
 #include <sstream>
+#include <streambuf>
 #include <string>
 
 using namespace kx;
@@ -118,6 +121,21 @@ int ReadBadFile(const BadFile& file, const std::string& text) {
     return -3;
 }
 
+// A stream that gives some text and then fails as a dying disk does: libstdc++'s file buffer
+// throws from the middle of a read.
+class FailingBuffer : public std::streambuf {
+  public:
+    explicit FailingBuffer(std::string text) : text_(std::move(text)) {
+        setg(text_.data(), text_.data(), text_.data() + text_.size());
+    }
+
+  protected:
+    int_type underflow() override { throw std::ios_base::failure("read error"); }
+
+  private:
+    std::string text_;
+};
+
 } // namespace
 
 class BadFilesTest : public QObject {
@@ -126,7 +144,33 @@ class BadFilesTest : public QObject {
   private slots:
     void readInLinearTime_data();
     void readInLinearTime();
+    void aReadErrorEndsReadingWithoutAnException();
 };
+
+void BadFilesTest::aReadErrorEndsReadingWithoutAnException() {
+    {
+        FailingBuffer buffer("KORVANEX_KEY 50 BASE_ADV 17 LIMITER 90 ");
+        std::istream in(&buffer);
+        ConfigBlock block = StartupBlock();
+        QVERIFY(ReadConfigFile(in, block));
+        QVERIFY(in.bad());
+        QCOMPARE(int(block.baseAdv), 17);
+    }
+    {
+        FailingBuffer buffer("1 2 3");
+        std::istream in(&buffer);
+        ConfigBlock block = StartupBlock();
+        ReadRecordCopy(in, block);
+        QVERIFY(in.bad());
+        QCOMPARE(int(block.bike), 1);
+    }
+    {
+        FailingBuffer buffer("DIAG_SWITC");
+        std::istream in(&buffer);
+        QVERIFY(!MarkerEnablesTestMode(in));
+        QVERIFY(in.bad());
+    }
+}
 
 void BadFilesTest::readInLinearTime_data() {
     QTest::addColumn<int>("row");
