@@ -152,48 +152,55 @@ std::vector<Keyword> BuildKeywords() {
     return keywords;
 }
 
-const Keyword* FindKeyword(const Word& word) {
+const std::vector<Keyword>& Keywords() {
     static const std::vector<Keyword> keywords = BuildKeywords();
-    for (const Keyword& keyword : keywords) {
+    return keywords;
+}
+
+const Keyword* FindKeyword(const Word& word) {
+    for (const Keyword& keyword : Keywords()) {
         if (word.Is(keyword.name.c_str()))
             return &keyword;
     }
     return nullptr;
 }
 
+int NumberFromStored(Conversion conversion, uint8_t stored) {
+    switch (conversion) {
+    case Conversion::Version:
+        return int(kFileVersion);
+    case Conversion::Times100:
+        return stored * 100;
+    case Conversion::Times10:
+        return stored * 10;
+    case Conversion::Times5:
+        return stored * 5;
+    case Conversion::Times20:
+        return stored * 20;
+    case Conversion::Tps100:
+        return Tps100ToMv(stored);
+    case Conversion::TachoCorrection:
+        return int(stored) - 100;
+    case Conversion::Flag: // any nonzero byte reads as on
+        return stored ? 1 : 0;
+    default: // Plain, PlainSigned
+        return stored;
+    }
+}
+
 void WriteValue(std::ostream& out, const ConfigBlock& block, const Value& value) {
     const uint8_t stored = value.conversion == Conversion::Version ? 0 : block[value.offset];
+    const int number = NumberFromStored(value.conversion, stored);
     char text[16];
     switch (value.conversion) {
     case Conversion::Version:
-        std::snprintf(text, sizeof text, "%3u ", kFileVersion);
+        std::snprintf(text, sizeof text, "%3d ", number);
         break;
-    case Conversion::Plain:
-        std::snprintf(text, sizeof text, "%5u ", unsigned(stored));
+    case Conversion::Flag:
+        std::snprintf(text, sizeof text, "    %d", number);
         break;
-    case Conversion::PlainSigned:
-        std::snprintf(text, sizeof text, "%5d ", int(stored));
-        break;
-    case Conversion::Times100:
-        std::snprintf(text, sizeof text, "%5u ", stored * 100u);
-        break;
-    case Conversion::Times10:
-        std::snprintf(text, sizeof text, "%5u ", stored * 10u);
-        break;
-    case Conversion::Times5:
-        std::snprintf(text, sizeof text, "%5u ", stored * 5u);
-        break;
-    case Conversion::Times20:
-        std::snprintf(text, sizeof text, "%5u ", stored * 20u);
-        break;
-    case Conversion::Tps100:
-        std::snprintf(text, sizeof text, "%5u ", unsigned(Tps100ToMv(stored)));
-        break;
-    case Conversion::TachoCorrection:
-        std::snprintf(text, sizeof text, "%5d ", int(stored) - 100);
-        break;
-    case Conversion::Flag: // any nonzero byte reads as on
-        std::snprintf(text, sizeof text, "    %d", stored ? 1 : 0);
+    default:
+        std::snprintf(text, sizeof text, "%5d ", number);
         break;
     }
     out << text;
@@ -235,6 +242,29 @@ bool FindVersion(WordReader& reader) {
 }
 
 } // namespace
+
+const std::vector<ConfigFileKeyword>& ConfigFileKeywords() {
+    static const std::vector<ConfigFileKeyword> keywords = [] {
+        std::vector<ConfigFileKeyword> list;
+        for (const Keyword& keyword : Keywords()) {
+            list.push_back({keyword.name, {}});
+            for (const Value& value : keyword.values)
+                list.back().offsets.push_back(value.offset);
+        }
+        return list;
+    }();
+    return keywords;
+}
+
+int ConfigFileNumber(const ConfigBlock& block, int offset) {
+    for (const Keyword& keyword : Keywords()) {
+        for (const Value& value : keyword.values) {
+            if (value.offset == offset)
+                return NumberFromStored(value.conversion, block[offset]);
+        }
+    }
+    return block[offset];
+}
 
 void WriteConfigFile(std::ostream& out, const ConfigBlock& block) {
     const std::vector<Line>& lines = Layout();

@@ -4,6 +4,8 @@
 
 #include <istream>
 #include <ostream>
+#include <string>
+#include <vector>
 
 namespace kx {
 
@@ -20,5 +22,18 @@ void WriteConfigFile(std::ostream& out, const ConfigBlock& block);
 // values cut short by the end of the file or by a non-numeric token, keep their current values.
 // Values are not range-checked; run NormaliseBlock afterwards.
 bool ReadConfigFile(std::istream& in, ConfigBlock& block);
+
+// A keyword of the file and the record offsets of its values, in the order they follow it.
+struct ConfigFileKeyword {
+    std::string name;
+    std::vector<int> offsets;
+};
+
+// The keywords in the order the writer emits them; the file version key is not among them.
+const std::vector<ConfigFileKeyword>& ConfigFileKeywords();
+
+// The number the writer puts into the file for the record byte at offset, in the file's units
+// (rpm, mV, ms, signed corrections, 0 or 1 for flags). A byte no keyword carries comes as stored.
+int ConfigFileNumber(const ConfigBlock& block, int offset);
 
 } // namespace kx
