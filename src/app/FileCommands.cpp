@@ -9,11 +9,13 @@
 #include "store/qt/SafeTextFile.h"
 #include "ui/Dialogs.h"
 #include "ui/FormHlav.h"
+#include "ui/WindowPlacement.h"
 
 #include <QLabel>
 #include <QProgressBar>
 #include <QTabWidget>
 
+#include <algorithm>
 #include <sstream>
 
 namespace kx {
@@ -28,12 +30,18 @@ void FormController::LoadSettings() {
     const IniFile ini = ReadSettingsFile(files_.settings);
     // Each key defaults to what the window has now, so a missing file changes nothing but the
     // port: its default, the current index taken as a port number, is Com 1.
-    const int left = int(ini.Integer(kSection, "Left", form_.x()));
-    const int top = int(ini.Integer(kSection, "Top", form_.y()));
-    form_.move(left, top);
-    const int height = int(ini.Integer(kSection, "Height", form_.height()));
-    const int width = int(ini.Integer(kSection, "Width", form_.width()));
-    form_.resize(width, height);
+    // A stored number of any size still makes a rectangle: bounded far beyond every desktop.
+    auto number = [&ini](const char* key, int now) {
+        constexpr long kFarOff = 1L << 20;
+        return int(std::clamp(ini.Integer(kSection, key, now), -kFarOff, kFarOff));
+    };
+    const QRect stored(number("Left", form_.x()), number("Top", form_.y()),
+                       number("Width", form_.width()), number("Height", form_.height()));
+    // A screen unplugged since, or a hand-edited file, must not put the window where no screen
+    // shows it, nor make it larger than the screen.
+    const QRect placed = FitIntoArea(stored, AvailableAreaFor(stored, form_.screen()));
+    form_.move(placed.topLeft());
+    form_.resize(placed.size());
     // Low 8 bits first, so that no stored number can overflow the subtraction.
     choices_.portIndex = uint8_t(uint8_t(ini.Integer(kSection, "ComPort", choices_.portIndex)) - 1);
     choices_.languageIndex = uint8_t(ini.Integer(kSection, "Language", choices_.languageIndex));

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QScreen>
 #include <QtTest>
 
 #include <csignal>
@@ -171,10 +172,13 @@ void FormFilesTest::settingsComeBackInTheNextRun() {
     QTemporaryDir dir;
     const std::string path = dir.filePath("saved.ign").toStdString();
     ConfigBlock expected;
+    QRect placed; // well inside the screen, so no fitting moves it
     {
         FormBench b(false, config.path());
-        b.form.move(123, 45);
-        b.form.resize(1000, 850);
+        const QRect area = b.form.screen()->availableGeometry();
+        placed = QRect(area.topLeft() + QPoint(123, 45), area.size() - QSize(200, 100));
+        b.form.move(placed.topLeft());
+        b.form.resize(placed.size());
         b.form.ComItem(4)->trigger();
         b.form.control<QAction>("MenuGerman")->trigger();
         b.get<QTabWidget>("PageControl1")->setCurrentIndex(2);
@@ -187,14 +191,18 @@ void FormFilesTest::settingsComeBackInTheNextRun() {
         expected = b.controller.block();
     }
     const QString ini = ReadText(config.filePath("kx_flam3/kx_flam3.ini"));
-    QVERIFY2(ini.startsWith("[FORM_HLAV]\nLeft=123\nTop=45\nHeight=850\nWidth=1000\nComPort=5\n"
-                            "Language=1\n"),
+    QVERIFY2(ini.startsWith(QString("[FORM_HLAV]\nLeft=%1\nTop=%2\nHeight=%3\nWidth=%4\nComPort=5\n"
+                                    "Language=1\n")
+                                .arg(placed.x())
+                                .arg(placed.y())
+                                .arg(placed.height())
+                                .arg(placed.width())),
              qPrintable(ini));
     QVERIFY(ini.contains("\nPageControl1->ActivePageIndex=2\n"));
 
     FormBench next(false, config.path());
-    QCOMPARE(next.form.pos(), QPoint(123, 45));
-    QCOMPARE(next.form.size(), QSize(1000, 850));
+    QCOMPARE(next.form.pos(), placed.topLeft());
+    QCOMPARE(next.form.size(), placed.size());
     QCOMPARE(int(next.controller.choices().portIndex), 4);
     QVERIFY(next.form.ComItem(4)->isChecked());
     QCOMPARE(int(next.controller.choices().languageIndex), 1);
