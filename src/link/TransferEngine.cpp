@@ -115,6 +115,7 @@ bool TransferEngine::HandleAnswer(const uint8_t* received) {
         return false;
     if (frame[0] != (commandByte_ ^ kAnswerBit) || transferMode_ == ModeIdle)
         return false;
+    events_.unitBlockReceived(transferMode_, blockNumber_, payload);
 
     bool accepted = false;
     switch (transferMode_) {

@@ -39,6 +39,11 @@ class TransferEvents {
     // Shown modally. Ticks may run while it is open; the exchange is idle by then.
     virtual void showModalMessage(const std::string& text) = 0;
     virtual void exchangeEnded(ExchangeResult result, TransferMode mode) = 0;
+    // An answer to the request in flight arrived, before it is judged: the unit's information
+    // block (block 0), or its bytes of block 1 or 2 as it holds them (a program's echo in
+    // ModeProgram). The window has no use for it; the command-line tool reports from it.
+    virtual void unitBlockReceived(TransferMode /*mode*/, int /*blockNumber*/,
+                                   const uint8_t* /*payload*/) {}
 };
 
 // Reads, verifies and programs the unit block by block over 102-byte frames, and asks for live
