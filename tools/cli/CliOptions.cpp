@@ -94,6 +94,8 @@ std::optional<CliOptions> ParseCliOptions(int argc, const char* const* argv, std
             return options;
         } else if (arg == "--verbose" || arg == "-v") {
             options.verbose = true;
+        } else if (arg == "--force") {
+            options.force = true;
         } else if (!arg.empty() && arg[0] == '-') {
             error = "unknown option '" + arg + "'";
             return std::nullopt;

@@ -27,6 +27,7 @@ struct CliOptions {
     double seconds = 0;    // monitor: 0 runs until interrupted
     int languageIndex = 0; // ENGLISH, DEUTSCH, FRANCE, CESKY
     bool verbose = false;
+    bool force = false; // read: replace an existing --out file
 };
 
 // Parses the arguments after the program name. On failure returns nothing and sets error.

@@ -1,6 +1,7 @@
 #include "CliSession.h"
 
 #include "MonitorCsv.h"
+#include "config/EditorClamp.h"
 #include "link/PortNames.h"
 #include "store/ConfigFile.h"
 #include "store/qt/SafeTextFile.h"
@@ -8,8 +9,10 @@
 #include "ui/text/PortFailureTexts.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 
-#include <fstream>
+#include <algorithm>
+#include <sstream>
 
 namespace kx::cli {
 
@@ -19,6 +22,10 @@ namespace {
 constexpr int kExchangeTickLimit = 400;
 // Monitor: how long to wait for the first telegram before giving up.
 constexpr int kFirstTelegramTicks = 40;
+// The unit stores a new configuration in about two seconds; cutting its power meanwhile may
+// leave it with damaged data, so the program waits for its word that storing has ended.
+constexpr qint64 kSavingLimitMs = 10000;
+constexpr unsigned kBothDataBlocks = (1u << 1) | (1u << 2);
 
 // "COM3" means what it means in the window: the settings file's PORTS section and the
 // environment may point it at another device.
@@ -30,8 +37,26 @@ std::string DeviceFor(const std::string& port) {
     return port;
 }
 
+// File names come in the system's own encoding of the command line.
+QString PathFromArgument(const std::string& argument) {
+    return QString::fromLocal8Bit(argument.c_str());
+}
+
 void Say(const std::string& text) {
     std::fprintf(stderr, "%s\n", text.c_str());
+}
+
+// Results go to standard output, at once, so a script or a watching technician sees each line
+// as it happens.
+void Print(const std::string& text) {
+    std::printf("%s\n", text.c_str());
+    std::fflush(stdout);
+}
+
+void PrintDifferences(const std::vector<FieldDifference>& differences, const std::string& first,
+                      const std::string& second) {
+    for (const FieldDifference& difference : differences)
+        Print(DescribeDifference(difference, first, second));
 }
 
 } // namespace
@@ -45,7 +70,7 @@ CliSession::CliSession(const CliOptions& options)
 }
 
 int CliSession::run() {
-    if (!prepareRecord())
+    if (!prepareRecord() || !mayWriteOutFile())
         return ExitFileError;
 
     const std::string device = DeviceFor(options_.port);
@@ -101,20 +126,43 @@ int CliSession::run() {
 bool CliSession::prepareRecord() {
     if (options_.command != Command::Verify && options_.command != Command::Program)
         return true;
-    // As the window's Open does: the file over the start-up record, then normalised.
-    std::ifstream in(options_.file);
-    if (!in) {
+    // As the window's Open does: the file over the start-up record, normalised, and brought into
+    // the editors' ranges, so the unit gets exactly what the window would show for the file.
+    const auto text = ReadTextFile(PathFromArgument(options_.file));
+    if (!text) {
         Say(texts_.MsgOpenFileError);
         Say(options_.file);
         return false;
     }
+    std::istringstream in(*text);
     if (!ReadConfigFile(in, block_)) {
         Say(texts_.MsgFileVersionMismatch);
         Say(options_.file);
         return false;
     }
     NormaliseBlock(block_);
+    ClampToEditors(block_);
     return true;
+}
+
+// A backup is not replaced by accident; the unit is not even asked before that is settled.
+bool CliSession::mayWriteOutFile() {
+    if (options_.command != Command::Read || options_.force ||
+        !QFileInfo::exists(PathFromArgument(options_.outFile)))
+        return true;
+    Say(options_.outFile + " already exists; add --force to replace it");
+    return false;
+}
+
+void CliSession::showRecord() {
+    // The engine has just normalised the unit's data of a read. The file is a backup of what the
+    // unit holds, so the record goes back to the unit's bytes, and the verify that follows
+    // compares the unit with those.
+    if (options_.command != Command::Read || link_.engine().transferMode() != ModeRead ||
+        unitBlocksIn_ != kBothDataBlocks)
+        return;
+    breaksRules_ = ListDifferences(unitImage_, block_);
+    std::copy(unitImage_.bytes(), unitImage_.bytes() + kImageSize, block_.bytes());
 }
 
 void CliSession::showModalMessage(const std::string& text) {
@@ -125,14 +173,38 @@ void CliSession::exchangeEnded(ExchangeResult result, TransferMode) {
     result_ = result;
 }
 
+void CliSession::unitBlockReceived(TransferMode mode, int blockNumber, const uint8_t* payload) {
+    if (mode != ModeRead)
+        return;
+    if (blockNumber == 0) {
+        unitInfoArrived_ = true;
+        return;
+    }
+    std::copy(payload, payload + kDataBlockSize, unitImage_.bytes() + DataBlockOffset(blockNumber));
+    unitBlocksIn_ |= 1u << blockNumber;
+}
+
 void CliSession::onTick() {
     ++ticks_;
     link_.Tick(false, true);
-    if (options_.command == Command::Monitor) {
+    if (options_.command == Command::Monitor)
         monitorTick();
+    else if (phase_ == Phase::Saving)
+        savingTick();
+    else if (phase_ == Phase::ListingDifferences)
+        listingTick();
+    else
+        exchangeTick();
+}
+
+void CliSession::exchangeTick() {
+    reportProgress();
+    // The texts are all info asks for; the rest of the read is not waited for.
+    if (options_.command == Command::Info && unitInfoArrived_) {
+        printUnitInfo();
+        finish(result_ == ExchangeResult::VersionMismatch ? ExitVersion : ExitOk);
         return;
     }
-    reportProgress();
     // An exchange that ends in this tick is judged after the whole tick has run, so the program's
     // success caption, which replaces the verify's in the same tick, is the one reported.
     if (result_)
@@ -161,30 +233,102 @@ void CliSession::finishExchange() {
         return;
     case ExchangeResult::Failed:
         Say(caption);
-        finish(link_.lastAnsweredCommand() == engine.commandByte() ? ExitMismatch : ExitNoAnswer);
+        if (link_.lastAnsweredCommand() != engine.commandByte())
+            finish(ExitNoAnswer);
+        else if (options_.command == Command::Verify)
+            startListingDifferences();
+        else
+            finish(ExitMismatch);
         return;
     case ExchangeResult::VerifyPassed:
         break;
     }
 
-    if (options_.command == Command::Info) {
-        const UnitInfo& info = engine.unitInfo();
-        std::printf("%s\n%s\n%s\n", info.unitVersionText.c_str(), info.unitDateText.c_str(),
-                    info.unitTimeText.c_str());
+    if (options_.command == Command::Program) {
+        startSaving();
+    } else if (options_.command == Command::Read) {
+        writeReadRecord();
     } else {
-        std::printf("%s\n", caption.c_str());
+        Print(caption);
+        finish(ExitOk);
     }
-    if (options_.command == Command::Read) {
-        // An existing file is replaced only by a complete one.
-        if (!WriteTextFileSafely(QString::fromStdString(options_.outFile),
-                                 [this](std::ostream& out) { WriteConfigFile(out, block_); })) {
-            Say(texts_.MsgOpenFileError);
-            Say(options_.outFile);
-            finish(ExitFileError);
-            return;
-        }
+}
+
+void CliSession::printUnitInfo() {
+    const UnitInfo& info = link_.engine().unitInfo();
+    Print("Firmware: " + info.unitVersionText);
+    Print("Date: " + info.unitDateText);
+    Print("Time: " + info.unitTimeText);
+}
+
+// The verify stops at the first block that differs and says nothing of the fields. Reading the
+// unit gives its whole image to compare with the file.
+void CliSession::startListingDifferences() {
+    fileRecord_ = block_;
+    unitBlocksIn_ = 0;
+    result_.reset();
+    phase_ = Phase::ListingDifferences;
+    link_.engine().StartRead();
+}
+
+void CliSession::listingTick() {
+    reportProgress();
+    if (unitBlocksIn_ == kBothDataBlocks) {
+        // The verify does not compare the unit's own "No Reading" flag, so neither does this.
+        unitImage_.noReading = fileRecord_.noReading;
+        const auto differences = ListDifferences(fileRecord_, unitImage_);
+        if (differences.empty())
+            Say("Read again, the unit matches the file; run verify once more");
+        PrintDifferences(differences, "file", "unit");
+        finish(ExitMismatch);
+    } else if (result_ || ticks_ >= kExchangeTickLimit) {
+        Say("The unit could not be read to list the fields that differ");
+        finish(ExitMismatch);
     }
-    finish(ExitOk);
+}
+
+void CliSession::startSaving() {
+    phase_ = Phase::Saving;
+    verifiedAtMs_ = clock_.elapsed();
+    telegramsAtVerify_ = link_.telegramCount();
+}
+
+// Idle ticks keep asking for live data; the unit reports what is left to store.
+void CliSession::savingTick() {
+    const StatusDisplay& status = link_.engine().status();
+    if (link_.live().saveCountdown > 0 && status.gaugeProgress != savingShown_) {
+        savingShown_ = status.gaugeProgress;
+        Print(texts_.MsgSaving + " " + std::to_string(savingShown_) + "%");
+    }
+    if (link_.telegramCount() != telegramsAtVerify_ && link_.lastTelegram().saveCountdown == 0) {
+        Print(status.LabelHlaseni.caption);
+        finish(ExitOk);
+    } else if (clock_.elapsed() - verifiedAtMs_ >= kSavingLimitMs) {
+        Say("The unit did not report the end of storing within 10 s. Keep its power on until it "
+            "has certainly finished, then check it with verify.");
+        finish(ExitNoAnswer);
+    }
+}
+
+void CliSession::writeReadRecord() {
+    const QString path = PathFromArgument(options_.outFile);
+    // An existing file is replaced only by a complete one.
+    if (!WriteTextFileSafely(path, [this](std::ostream& out) { WriteConfigFile(out, block_); })) {
+        Say(texts_.MsgOpenFileError);
+        Say(options_.outFile);
+        finish(ExitFileError);
+        return;
+    }
+    Print(link_.engine().status().LabelHlaseni.caption);
+    Print("Written: " + options_.outFile);
+    if (breaksRules_.empty()) {
+        finish(ExitOk);
+        return;
+    }
+    Say("The unit's data breaks the configuration rules; the file holds it as the unit has it. "
+        "Normalising would change:");
+    PrintDifferences(breaksRules_, "unit", "normalised");
+    finish(ExitMismatch);
 }
 
 void CliSession::monitorTick() {
@@ -198,10 +342,11 @@ void CliSession::monitorTick() {
         if (connectionLostShown_ && telegramsShown_ > 0)
             Say("No Connection");
     }
-    if (telegramsShown_ == 0 && ticks_ >= kFirstTelegramTicks) {
+    const bool runOver = options_.seconds > 0 && clock_.elapsed() >= options_.seconds * 1000;
+    if (telegramsShown_ == 0 && (runOver || ticks_ >= kFirstTelegramTicks)) {
         Say("No Connection");
         finish(ExitNoAnswer);
-    } else if (options_.seconds > 0 && clock_.elapsed() >= options_.seconds * 1000) {
+    } else if (runOver) {
         finish(ExitOk);
     }
 }

@@ -4,6 +4,7 @@
 #include "config/ConfigBlock.h"
 #include "link/DeviceLink.h"
 #include "link/serial/QtSerialPort.h"
+#include "store/ConfigDifferences.h"
 #include "ui/text/MessageTexts.h"
 
 #include <QElapsedTimer>
@@ -12,6 +13,7 @@
 
 #include <cstdio>
 #include <optional>
+#include <vector>
 
 namespace kx::cli {
 
@@ -25,15 +27,28 @@ class CliSession : public QObject, private TransferEvents {
     int run();
 
   private:
-    void showRecord() override {}
+    // After the exchange the program waits for the unit to store; a failed verify reads the unit
+    // to list what differs.
+    enum class Phase { Exchange, Saving, ListingDifferences };
+
+    void showRecord() override;
     void clearFileName() override {}
     void showModalMessage(const std::string& text) override;
     void exchangeEnded(ExchangeResult result, TransferMode mode) override;
+    void unitBlockReceived(TransferMode mode, int blockNumber, const uint8_t* payload) override;
 
     bool prepareRecord();
+    bool mayWriteOutFile();
     void onTick();
     void reportProgress();
+    void exchangeTick();
     void finishExchange();
+    void printUnitInfo();
+    void startListingDifferences();
+    void listingTick();
+    void startSaving();
+    void savingTick();
+    void writeReadRecord();
     void monitorTick();
     void finish(int status);
 
@@ -52,6 +67,17 @@ class CliSession : public QObject, private TransferEvents {
     uint32_t telegramsShown_ = 0;
     bool connectionLostShown_ = false;
     FILE* csv_ = stdout;
+
+    Phase phase_ = Phase::Exchange;
+    bool unitInfoArrived_ = false;
+    // The unit's bytes as they arrived, before any normalising; bit k set once block k is in.
+    ConfigBlock unitImage_ = StartupBlock();
+    unsigned unitBlocksIn_ = 0;
+    ConfigBlock fileRecord_ = StartupBlock();  // verify: what the unit was compared with
+    std::vector<FieldDifference> breaksRules_; // read: what normalising the unit's data changes
+    qint64 verifiedAtMs_ = 0;
+    uint32_t telegramsAtVerify_ = 0;
+    int savingShown_ = -1;
 };
 
 } // namespace kx::cli

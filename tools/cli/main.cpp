@@ -1,6 +1,7 @@
 #include "CliOptions.h"
 #include "CliSession.h"
 #include "ProgramVersion.h"
+#include "store/qt/SafeTextFile.h"
 
 #include <QCoreApplication>
 
@@ -8,6 +9,7 @@
 
 int main(int argc, char* argv[]) {
     using namespace kx::cli;
+    kx::LetOversizedWritesFail();
     QCoreApplication app(argc, argv);
 
     std::string error;
