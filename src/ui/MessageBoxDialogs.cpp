@@ -31,12 +31,21 @@ namespace {
 const QString kConfigFilter = "Ignition Parametrs(*.ign)";
 const QString kAllFilesFilter = "All Files (*.*)";
 
+const QString kConfigExtension = ".ign";
+
 // The dialogs start at the last file, or in the user's home folder before there is one.
 QString StartPath(const std::string& initialPath) {
     return initialPath.empty() ? QDir::homePath() : QString::fromStdString(initialPath);
 }
 
 } // namespace
+
+QString OpenedFileName(const QString& typed) {
+    const QFileInfo info(typed);
+    if (info.exists() || info.fileName().contains('.'))
+        return typed;
+    return typed + kConfigExtension;
+}
 
 std::optional<std::string> MessageBoxDialogs::askSaveFile(const std::string& initialPath) {
     QFileDialog dialog(window_, window_->windowTitle(), StartPath(initialPath), kConfigFilter);
@@ -54,13 +63,15 @@ std::optional<std::string> MessageBoxDialogs::askOpenFile(const std::string& ini
     QFileDialog dialog(window_, window_->windowTitle(), StartPath(initialPath),
                        kConfigFilter + ";;" + kAllFilesFilter);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setDefaultSuffix("ign");
+    // The dialog's own default suffix goes onto every name without a dot, an existing one too,
+    // and its existence check then refuses the name. So the dialog takes any name, and the
+    // extension is added here only where the name as typed names no file.
+    dialog.setFileMode(QFileDialog::AnyFile);
     if (!initialPath.empty())
         dialog.selectFile(QString::fromStdString(initialPath));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return dialog.selectedFiles().first().toStdString();
+    return OpenedFileName(dialog.selectedFiles().first()).toStdString();
 }
 
 bool MessageBoxDialogs::openDocument(const std::string& path) {

@@ -2,9 +2,16 @@
 
 #include "ui/Dialogs.h"
 
+#include <QString>
+
 class QWidget;
 
 namespace kx {
+
+// The file an Open dialog's typed name stands for: the name as typed when such a file exists,
+// else, when its file name has no dot, that name with the default extension ".ign"; anything
+// else as typed, so that opening it reports the missing file.
+QString OpenedFileName(const QString& typed);
 
 // Dialogs as the platform's message boxes, titled like the window they belong to.
 class MessageBoxDialogs : public Dialogs {

@@ -1,10 +1,14 @@
 #include "store/RecordCopy.h"
 #include "support/FormBench.h"
+#include "ui/MessageBoxDialogs.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
+#include <QMessageBox>
 #include <QScreen>
 #include <QtTest>
 
@@ -39,6 +43,8 @@ class FormFilesTest : public QObject {
   private slots:
     void saveAndOpenRoundTrip();
     void cancelledDialogsChangeNothing();
+    void typedOpenName_data();
+    void typedOpenName();
     void openErrors_data();
     void openErrors();
     void failedSaveKeepsTheFileName();
@@ -89,6 +95,61 @@ void FormFilesTest::cancelledDialogsChangeNothing() {
     QCOMPARE(b.get<QLabel>("LabelFile2")->text(), QString()); // emptied by Read, not by Open
     QVERIFY(b.get<QLabel>("LabelHlaseni")->isHidden());
     QVERIFY(b.get<QWidget>("CGaugeProgram")->isHidden());
+}
+
+void FormFilesTest::typedOpenName_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("opened");
+    QTest::newRow("existing, no extension") << "plain"
+                                            << "plain";
+    QTest::newRow("missing, no extension") << "tuned"
+                                           << "tuned.ign";
+    QTest::newRow("missing, nor with the extension") << "typo"
+                                                     << "typo.ign";
+    QTest::newRow("with the extension") << "tuned.ign"
+                                        << "tuned.ign";
+    QTest::newRow("missing, other extension") << "tuned.txt"
+                                              << "tuned.txt";
+    QTest::newRow("dot only in the folder") << "old.runs/base"
+                                            << "old.runs/base.ign";
+}
+
+// Through the real Open dialog, typed as a user would: the name is decided after the dialog's own
+// handling of suffixes and missing files.
+void FormFilesTest::typedOpenName() {
+    QFETCH(QString, typed);
+    QFETCH(QString, opened);
+    QTemporaryDir dir;
+    for (const char* name : {"plain", "tuned.ign", "old.runs/base.ign"})
+        WriteText(dir.filePath(name), "KORVANEX_KEY 50\n");
+    QCOMPARE(OpenedFileName(dir.filePath(typed)), dir.filePath(opened));
+
+    TFormHlav window;
+    MessageBoxDialogs dialogs(&window);
+    bool typedIn = false;
+    QTimer::singleShot(0, &window, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        auto* name = dialog ? dialog->findChild<QLineEdit*>("fileNameEdit") : nullptr;
+        if (!name) {
+            if (dialog)
+                dialog->reject();
+            return;
+        }
+        name->setText(typed);
+        // A refused name leaves a "file not found" box over the dialog: close both.
+        QTimer::singleShot(0, dialog, [dialog] {
+            if (auto* refusal = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                refusal->reject();
+            dialog->reject();
+        });
+        QTest::keyClick(name, Qt::Key_Return);
+        typedIn = true;
+    });
+    const auto chosen = dialogs.askOpenFile(dir.filePath("plain").toStdString());
+    QVERIFY(typedIn);
+    QVERIFY(chosen.has_value());
+    QCOMPARE(QFileInfo(QString::fromStdString(*chosen)).absoluteFilePath(),
+             QFileInfo(dir.filePath(opened)).absoluteFilePath());
 }
 
 void FormFilesTest::openErrors_data() {
