@@ -107,6 +107,30 @@ int CountRequests(const QString& log, const QString& command) {
     return int(log.count(QRegularExpression("rx " + command + " ")));
 }
 
+// The simulator's image file: the record's 207 bytes as numbers.
+QList<int> ImageBytes(const QString& path) {
+    QList<int> bytes;
+    for (const QString& word : ReadText(path).split(QRegularExpression("\\s+"), Qt::SkipEmptyParts))
+        bytes << word.toInt();
+    return bytes;
+}
+
+void WriteImage(const QString& path, const QList<int>& bytes) {
+    QStringList words;
+    for (int byte : bytes)
+        words << QString::number(byte);
+    WriteText(path, words.join(' '));
+}
+
+// Record offsets the tests look at.
+constexpr int kOutputCount = 4;
+constexpr int kBaseAdv = 9;
+constexpr int kLimiter = 13;
+constexpr int kTps0 = 20;
+constexpr int kStartLimiter = 25;
+constexpr int kRetard = 26;
+constexpr int kAdvance = 100;
+
 } // namespace
 
 class CliAgainstSimTest : public QObject {
@@ -116,6 +140,9 @@ class CliAgainstSimTest : public QObject {
     void init();
     void programThenReadRoundTripsEveryField();
     void programTakesNoMoreTicksThanTheSchedule();
+    void programmedFileIsClampedAndStoredBeforeSuccess();
+    void readKeepsFilesAndBacksUpUnitsAsTheyAre();
+    void infoShowsTheUnitsTextsFromTheInformationBlock();
     void badEchoFailsAfterFiveSends();
     void lostAndGarbledAnswersAreRepeated_data();
     void lostAndGarbledAnswersAreRepeated();
@@ -181,7 +208,100 @@ void CliAgainstSimTest::programTakesNoMoreTicksThanTheSchedule() {
     Result result = RunCli({"program", "--port", link_, file, "--verbose"});
     QCOMPARE(result.exitCode, kOk);
     // Four ticks to the first request, then one tick for each of the five answers.
-    QVERIFY2(result.err.contains("ticks: 9\n"), qPrintable(result.err));
+    QVERIFY2(result.err.contains("tick 9: Program device:: OK"), qPrintable(result.err));
+}
+
+void CliAgainstSimTest::programmedFileIsClampedAndStoredBeforeSuccess() {
+    const QString image = dir_.filePath("unit-image");
+    Simulator sim(link_, {"--image", image});
+    // Values no editor offers: the unit must get what the window would show for this file.
+    const QString wild = dir_.filePath("wild.ign");
+    WriteText(wild, TunedFileWithMap() + "BASE_ADV 255\nLIMITER 255 255 200\nADVANCE 255 61\n");
+    QElapsedTimer clock;
+    clock.start();
+    const Result program = RunCli({"program", "--port", link_, wild});
+    QCOMPARE(program.exitCode, kOk);
+    // The simulated unit stores for two seconds after the last block; success comes after that.
+    QVERIFY2(clock.elapsed() >= 2000, qPrintable(QString::number(clock.elapsed())));
+    const QStringList lines = program.out.split('\n', Qt::SkipEmptyParts);
+    QVERIFY2(lines.size() >= 3, qPrintable(program.out));
+    QVERIFY2(lines.first().startsWith("Saving: "), qPrintable(program.out));
+    QCOMPARE(lines.last(), "Program device:: OK");
+
+    const QList<int> stored = ImageBytes(image);
+    QCOMPARE(stored.size(), 207);
+    QCOMPARE(stored[kBaseAdv], 40);
+    QCOMPARE(stored[kStartLimiter], 250);
+    QCOMPARE(stored[kLimiter], 250);
+    QCOMPARE(stored[kRetard], 25);
+    QCOMPARE(stored[kAdvance], 60);
+    QCOMPARE(stored[kAdvance + 1], 60);
+
+    // The tuned file against that unit: each differing field, in the file's own words and units.
+    const QString tuned = dir_.filePath("tuned.ign");
+    WriteText(tuned, TunedFileWithMap());
+    const Result verify = RunCli({"verify", "--port", link_, tuned});
+    QCOMPARE(verify.exitCode, kMismatch);
+    QVERIFY(verify.err.contains("Verify error!"));
+    QCOMPARE(verify.out, QString("BASE_ADV: file 14, unit 40\n"
+                                 "LIMITER start limiter: file 95, unit 250\n"
+                                 "LIMITER limiter: file 125, unit 250\n"
+                                 "LIMITER retard: file 8, unit 25\n"
+                                 "ADVANCE row 1 column 1: file 0, unit 60\n"
+                                 "ADVANCE row 1 column 2: file 7, unit 60\n"));
+}
+
+void CliAgainstSimTest::readKeepsFilesAndBacksUpUnitsAsTheyAre() {
+    const QString image = dir_.filePath("rule-breaking-image");
+    {
+        Simulator sim(link_, {"--image", image});
+        const QString tuned = dir_.filePath("tuned.ign");
+        WriteText(tuned, TunedFileWithMap());
+        QCOMPARE(RunCli({"program", "--port", link_, tuned}).exitCode, kOk);
+    }
+    // A unit whose data no editor would produce: three outputs, a throttle zero above 2500 mV,
+    // a start limiter above the limiter.
+    QList<int> bytes = ImageBytes(image);
+    QCOMPARE(bytes.size(), 207);
+    bytes[kOutputCount] = 3;
+    bytes[kTps0] = 255;
+    bytes[kStartLimiter] = 200;
+    WriteImage(image, bytes);
+    Simulator sim(link_, {"--image", image});
+
+    const QString backup = dir_.filePath("backup.ign");
+    WriteText(backup, "the technician's own file");
+    const Result refused = RunCli({"read", "--port", link_, "--out", backup});
+    QCOMPARE(refused.exitCode, kFileError);
+    QVERIFY2(refused.err.contains(backup + " already exists"), qPrintable(refused.err));
+    QCOMPARE(ReadText(backup), "the technician's own file");
+
+    const Result forced = RunCli({"read", "--port", link_, "--out", backup, "--force"});
+    QCOMPARE(forced.exitCode, kMismatch);
+    QVERIFY2(forced.out.contains("Written: " + backup + "\n"), qPrintable(forced.out));
+    QVERIFY2(forced.out.contains("BIKE outputs: unit 3, normalised 2\n"
+                                 "LIMITER start limiter: unit 200, normalised 125\n"
+                                 "TPS 0 %: unit 2550, normalised 2500\n"),
+             qPrintable(forced.out));
+    QVERIFY(forced.err.contains("breaks the configuration rules"));
+    // The backup holds the unit's bytes, not the normalised ones.
+    const QString text = ReadText(backup);
+    QVERIFY2(text.contains("LIMITER       200   125     8 \n"), qPrintable(text));
+    QVERIFY(text.contains("TPS          2550  4410 \n"));
+    QVERIFY(text.contains("\n                4     3     3 \n"));
+    // The unit was asked only after the file question was settled: one read, one verify.
+    const QString log = sim.stopAndLog();
+    QCOMPARE(CountRequests(log, "40"), 1);
+    QCOMPARE(CountRequests(log, "42"), 2);
+}
+
+void CliAgainstSimTest::infoShowsTheUnitsTextsFromTheInformationBlock() {
+    Simulator sim(link_, {});
+    const Result result = RunCli({"info", "--port", link_});
+    QCOMPARE(result.exitCode, kOk);
+    QCOMPARE(result.out, QString("Firmware: KX_FLAM3 sim 2.3\nDate: 14. 3.2024\nTime: 09:41\n"));
+    // Nothing beyond the information block is waited for.
+    QCOMPARE(CountRequests(sim.stopAndLog(), "42"), 0);
 }
 
 void CliAgainstSimTest::badEchoFailsAfterFiveSends() {
@@ -231,6 +351,9 @@ void CliAgainstSimTest::failuresHaveTheirOwnExitStatus_data() {
                                   << "Lesefehler";
     QTest::newRow("no monitor answer")
         << QStringList{"--silent"} << QStringList{"monitor"} << kNoAnswer << "No Connection";
+    QTest::newRow("monitor run shorter than the wait for a first telegram")
+        << QStringList{"--silent"} << QStringList{"monitor", "--seconds", "1"} << kNoAnswer
+        << "No Connection";
 }
 
 void CliAgainstSimTest::failuresHaveTheirOwnExitStatus() {
@@ -314,6 +437,10 @@ void CliAgainstSimTest::fileErrors() {
     Result missing = RunCli({"verify", "--port", link_, dir_.filePath("missing.ign")});
     QCOMPARE(missing.exitCode, kFileError);
     QVERIFY(missing.err.contains("Open file error!"));
+    Result folder = RunCli({"program", "--port", link_, dir_.path(), "--lang", "DEUTSCH"});
+    QCOMPARE(folder.exitCode, kFileError);
+    QVERIFY2(folder.err.startsWith("Fehler beim öffnen der Datei!\n"), qPrintable(folder.err));
+    QVERIFY(folder.err.contains(dir_.path()));
     // Nothing was sent to the unit.
     QCOMPARE(CountRequests(sim.stopAndLog(), "00"), 0);
 }
