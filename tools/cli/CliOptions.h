@@ -8,12 +8,12 @@ namespace kx::cli {
 // Exit statuses: scripts tell the kind of failure apart by them.
 enum ExitStatus {
     ExitOk = 0,
-    ExitMismatch = 1,  // the unit answered, but its data did not match
+    ExitMismatch = 1,  // the unit answered, but its data did not match or breaks the rules
     ExitUsage = 2,     // wrong command line
     ExitPortError = 3, // the port could not be opened
-    ExitNoAnswer = 4,  // the unit did not answer
+    ExitNoAnswer = 4,  // the unit did not answer, or did not report that storing ended
     ExitVersion = 5,   // the unit speaks another protocol version
-    ExitFileError = 6, // a configuration file could not be read or written
+    ExitFileError = 6, // a configuration file could not be read or written, or would be replaced
 };
 
 enum class Command { Read, Verify, Program, Monitor, Info, Help, Version };
