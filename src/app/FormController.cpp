@@ -200,7 +200,12 @@ void FormController::clearFileName() {
 }
 
 void FormController::showModalMessage(const std::string& text) {
-    dialogs_.showMessage(text);
+    // This comes from inside a tick, and Qt starts no tick while the last one has not returned:
+    // a box opened here would stop the receive poll, the monitor requests and the link watch
+    // until the user closed it. Opened once the tick is over, it runs with the ticks going on;
+    // the exchange is idle by then, so they only poll and ask for live data.
+    QMetaObject::invokeMethod(
+        this, [this, text] { dialogs_.showMessage(text); }, Qt::QueuedConnection);
 }
 
 } // namespace kx

@@ -32,6 +32,7 @@ class FormTickTest : public QObject {
     void comMenuWorksWhileTheCableIsPulled();
     void portFailureNamesDeviceAndReason_data();
     void portFailureNamesDeviceAndReason();
+    void ticksGoOnUnderTheVersionBox();
 };
 
 void FormTickTest::noConnectionShowsAndHides() {
@@ -224,6 +225,55 @@ void FormTickTest::portFailureNamesDeviceAndReason() {
     const QString device = QString::fromStdString(b.port.lastDeviceName());
     QCOMPARE(QString::fromStdString(b.dialogs.messages[0]),
              heading + "\n" + device + ": " + reason.arg(device));
+}
+
+// The box a protocol mismatch opens, kept open by the "user" for 35 ticks of the real timer: the
+// unit answers live for 15 of them, with a new speed from the 6th, and then falls silent.
+void FormTickTest::ticksGoOnUnderTheVersionBox() {
+    FormBench b(false);
+    b.port.answerLikeUnit(49);
+    int ticks = 0;
+    size_t framesBefore = 0;
+    QString rpmShown;
+    bool noConnectionShown = false;
+    bool statusShown = true;
+    b.dialogs.whileShown = [&] {
+        framesBefore = b.port.writtenFrames().size();
+        QEventLoop box;
+        b.port.whenPolled = [&] {
+            ++ticks;
+            if (ticks == 6)
+                b.port.unitRpm = 4500;
+            if (ticks == 15) {
+                rpmShown = b.get<QLabel>("LabelRpm")->text();
+                b.port.answerLikeUnit(0);
+            }
+            if (ticks == 35)
+                box.quit();
+        };
+        // Without ticks the box would never close by itself: fail instead of hanging.
+        QTimer::singleShot(10000, &box, &QEventLoop::quit);
+        box.exec();
+        b.port.whenPolled = nullptr;
+        noConnectionShown = !b.get<QLabel>("LabelSpojeni")->isHidden();
+        statusShown = !b.get<QLabel>("LabelHlaseni")->isHidden();
+    };
+    b.form.control<QAction>("MenuProgram")->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(b.dialogs.messages.size(), size_t(1), 5000);
+    QCOMPARE(b.dialogs.messages[0],
+             std::string("Unmatched version of PC and Ignition programs!  PC-50, IGN-49"));
+    QTRY_VERIFY_WITH_TIMEOUT(ticks >= 35, 10000);
+
+    int monitorRequests = 0;
+    for (size_t i = framesBefore; i < b.port.writtenFrames().size(); ++i) {
+        QCOMPARE(int(b.port.writtenFrames()[i][0]), 0x30); // nothing of the exchange
+        ++monitorRequests;
+    }
+    QVERIFY2(monitorRequests >= 5, qPrintable(QString::number(monitorRequests)));
+    QCOMPARE(rpmShown.trimmed(), QString("RPM = 4500"));
+    QVERIFY(noConnectionShown);
+    QVERIFY(!statusShown); // the failed exchange leaves no status behind the box
+    QCOMPARE(b.controller.link().engine().transferMode(), ModeIdle);
 }
 
 QTEST_MAIN(FormTickTest)

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "link/SerialPort.h"
+#include "support/TelegramBytes.h"
 
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -36,6 +38,8 @@ class FakeSerialPort : public SerialPort {
 
     size_t bytesWaiting() override {
         ++statusQueries_;
+        if (whenPolled)
+            whenPolled();
         return open_ ? received_.size() : 0;
     }
     size_t read(uint8_t* buffer, size_t maxBytes) override {
@@ -48,9 +52,21 @@ class FakeSerialPort : public SerialPort {
         return count;
     }
     void transmit(const uint8_t* data, size_t size) override {
-        if (open_)
-            written_.emplace_back(data, data + size);
+        if (!open_)
+            return;
+        written_.emplace_back(data, data + size);
+        if (unitVersion_ && size == 102)
+            feedReceived(UnitAnswer(data));
     }
+
+    // From now on a unit of this protocol version answers every request at once, as a unit that
+    // keeps what it was programmed with and runs at unitRpm; 0 silences it again.
+    void answerLikeUnit(uint8_t protocolVersion = 50) { unitVersion_ = protocolVersion; }
+    // The unit's blocks 1 and 2 as last programmed, zero before.
+    const uint8_t* unitImage() const { return unitImage_; }
+    int unitRpm = 3000;
+    // Called at every receive poll, that is once a tick.
+    std::function<void()> whenPolled;
 
     // Bytes arriving from the unit; they wait until read, open or not.
     void feedReceived(const Bytes& bytes) {
@@ -85,6 +101,26 @@ class FakeSerialPort : public SerialPort {
     size_t lastReadRequest() const { return lastReadRequest_; }
 
   private:
+    Bytes UnitAnswer(const uint8_t* request) {
+        const uint8_t command = request[0];
+        if (command == 0x30)
+            return LiveTelegram(unitRpm, 0);
+        Bytes answer(102, 0);
+        answer[0] = uint8_t(command | 0x80);
+        const int block = command & 0x3F;
+        if (block == 0) {
+            answer[11] = unitVersion_; // byte 10 of the information block
+        } else if (block <= 2) {
+            uint8_t* held = unitImage_ + 100 * (block - 1);
+            if (!(command & 0x40))
+                std::copy_n(request + 1, 100, held);
+            std::copy_n(held, 100, answer.begin() + 1);
+        }
+        return SealedFrame(answer);
+    }
+
+    uint8_t unitVersion_ = 0;
+    uint8_t unitImage_[200]{};
     std::deque<uint8_t> received_;
     std::vector<Bytes> written_;
     std::string deviceName_;

@@ -2,6 +2,7 @@
 
 #include "ui/Dialogs.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -11,7 +12,11 @@ namespace kx {
 // Answers the window's questions with a preset answer and keeps every message shown.
 class RecordingDialogs : public Dialogs {
   public:
-    void showMessage(const std::string& text) override { messages.push_back(text); }
+    void showMessage(const std::string& text) override {
+        messages.push_back(text);
+        if (whileShown)
+            whileShown();
+    }
     Answer askYesNoCancel(const std::string& text) override {
         questions.push_back(text);
         return answer;
@@ -37,6 +42,8 @@ class RecordingDialogs : public Dialogs {
     bool openSucceeds = true; // whether the desktop "found" a viewer
     std::vector<std::string> openedDocuments;
     std::vector<std::string> messages;
+    // Runs inside showMessage, as the user's time in front of the open box.
+    std::function<void()> whileShown;
     std::vector<std::string> questions;
 };
 
