@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -35,6 +36,7 @@ FormController::FormController(TFormHlav& form, SerialPort& port, Dialogs& dialo
     timer1_.setInterval(DeviceLink::kTickMs);
     timer1_.setTimerType(Qt::PreciseTimer);
     connect(&timer1_, &QTimer::timeout, this, &FormController::Timer1Timer);
+    connect(&form_, &TFormHlav::closeRequested, this, &FormController::FormCloseQuery);
     connect(&form_, &TFormHlav::closing, this, &FormController::FormClose);
 }
 
@@ -83,6 +85,7 @@ void FormController::Timer1Timer() {
     point_ = TrackOperatingPoint(block_, live.liveRpm, live.liveTpsPercent,
                                  form_.control<QCheckBox>("CheckBoxTpsMapa")->isChecked());
     marker_->Mark(point_);
+    FinishPendingClose();
 }
 
 void FormController::ApplyLinkStates() {
@@ -103,7 +106,34 @@ void FormController::ApplyLinkStates() {
     form_.control<QLabel>("LabelVersion")->setVisible(link_.monitor().versionVisible);
 }
 
+void FormController::FormCloseQuery(QCloseEvent* event) {
+    // A program cut short leaves the unit with some blocks new and the rest old, and the user
+    // without a word of it. It ends within about a second, in success or in its failure, while
+    // the status label shows how far it is. A read or a verify changes nothing in the unit and is
+    // simply dropped.
+    closePending_ = ProgramRunning();
+    if (closePending_)
+        event->ignore();
+}
+
+bool FormController::ProgramRunning() const {
+    const TransferEngine& engine = link_.engine();
+    return engine.transferMode() == ModeProgram ||
+           (engine.transferMode() == ModeVerify && engine.programDone());
+}
+
+void FormController::FinishPendingClose() {
+    // A message the exchange ended with is read before the window goes.
+    if (closePending_ && !ProgramRunning() && queuedMessages_ == 0) {
+        closePending_ = false;
+        form_.close();
+    }
+}
+
 void FormController::FormClose() {
+    if (closed_)
+        return;
+    closed_ = true;
     timer1_.stop();
     ClosePort();
     ReadForm();
@@ -204,8 +234,16 @@ void FormController::showModalMessage(const std::string& text) {
     // a box opened here would stop the receive poll, the monitor requests and the link watch
     // until the user closed it. Opened once the tick is over, it runs with the ticks going on;
     // the exchange is idle by then, so they only poll and ask for live data.
+    ++queuedMessages_;
     QMetaObject::invokeMethod(
-        this, [this, text] { dialogs_.showMessage(text); }, Qt::QueuedConnection);
+        this, [this, text] { ShowQueuedMessage(text); }, Qt::QueuedConnection);
+}
+
+void FormController::ShowQueuedMessage(const std::string& text) {
+    if (!closed_)
+        dialogs_.showMessage(text);
+    --queuedMessages_;
+    FinishPendingClose();
 }
 
 } // namespace kx

@@ -2,10 +2,10 @@
 
 #include "app/MonitorPanel.h"
 #include "app/OperatingPointMarker.h"
-#include "store/qt/SettingsFiles.h"
 #include "config/ConfigBlock.h"
 #include "config/MapTools.h"
 #include "link/DeviceLink.h"
+#include "store/qt/SettingsFiles.h"
 #include "ui/EditorBinding.h"
 #include "ui/ViewRulesApplier.h"
 #include "ui/text/MessageTexts.h"
@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+class QCloseEvent;
 class QLineEdit;
 
 namespace kx {
@@ -39,6 +40,9 @@ class FormController : public QObject, private TransferEvents {
 
     void FormCreate();
     void Timer1Timer();
+    // Keeps the window open while a program exchange runs; it closes by itself when that ends.
+    void FormCloseQuery(QCloseEvent* event);
+    // Runs once, however often the window is closed.
     void FormClose();
 
     // The edit path: normalise, show, and program the unit when asked to after every change.
@@ -78,6 +82,10 @@ class FormController : public QObject, private TransferEvents {
     void ApplyCommandLineLanguage();
     void ApplyLanguage();
     void ApplyLinkStates();
+    void ShowQueuedMessage(const std::string& text);
+    // Writing the record into the unit, or checking what was just written.
+    bool ProgramRunning() const;
+    void FinishPendingClose();
 
     // Handlers, named as the window's event table names them.
     void UpDownClick();
@@ -133,6 +141,9 @@ class FormController : public QObject, private TransferEvents {
     int reopenTicks_ = 0;
     bool awaitingPort_ = false; // the chosen port was missing or busy when opened
     TFormAbout* about_ = nullptr;
+    int queuedMessages_ = 0; // asked for by the exchange, not yet closed by the user
+    bool closePending_ = false;
+    bool closed_ = false;
     std::vector<QImage> unprintedPages_; // pages of this print command no printer took
 };
 

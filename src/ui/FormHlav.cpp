@@ -119,8 +119,10 @@ void TFormHlav::ApplyGauge(QProgressBar* gauge, int value) {
 }
 
 void TFormHlav::closeEvent(QCloseEvent* event) {
-    emit closing();
     event->accept();
+    emit closeRequested(event);
+    if (event->isAccepted())
+        emit closing();
 }
 
 } // namespace kx

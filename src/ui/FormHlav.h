@@ -9,6 +9,7 @@
 #include <array>
 
 class QAction;
+class QCloseEvent;
 class QLabel;
 class QProgressBar;
 
@@ -55,6 +56,9 @@ class TFormHlav : public QMainWindow {
     static QColor ColourOf(Colour colour, const QPalette& palette);
 
   signals:
+    // Asked before the window closes; a handler that ignores the event keeps the window open.
+    void closeRequested(QCloseEvent* event);
+    // The window closes now.
     void closing();
 
   protected:
