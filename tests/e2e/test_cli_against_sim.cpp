@@ -141,6 +141,7 @@ class CliAgainstSimTest : public QObject {
     void programThenReadRoundTripsEveryField();
     void programTakesNoMoreTicksThanTheSchedule();
     void programmedFileIsClampedAndStoredBeforeSuccess();
+    void programFailsWhenStoringIsNotReportedEnded();
     void readKeepsFilesAndBacksUpUnitsAsTheyAre();
     void infoShowsTheUnitsTextsFromTheInformationBlock();
     void badEchoFailsAfterFiveSends();
@@ -249,6 +250,22 @@ void CliAgainstSimTest::programmedFileIsClampedAndStoredBeforeSuccess() {
                                  "LIMITER retard: file 8, unit 25\n"
                                  "ADVANCE row 1 column 1: file 0, unit 60\n"
                                  "ADVANCE row 1 column 2: file 7, unit 60\n"));
+}
+
+void CliAgainstSimTest::programFailsWhenStoringIsNotReportedEnded() {
+    Simulator sim(link_, {"--save-ms", "60000"});
+    const QString file = dir_.filePath("tuned.ign");
+    WriteText(file, TunedFileWithMap());
+    QElapsedTimer clock;
+    clock.start();
+    const Result result = RunCli({"program", "--port", link_, file});
+    QCOMPARE(result.exitCode, kNoAnswer);
+    QVERIFY2(clock.elapsed() >= 10000 && clock.elapsed() < 14000,
+             qPrintable(QString::number(clock.elapsed())));
+    QVERIFY2(result.out.startsWith("Saving: "), qPrintable(result.out));
+    QVERIFY(!result.out.contains("OK"));
+    QVERIFY2(result.err.contains("did not report the end of storing within 10 s"),
+             qPrintable(result.err));
 }
 
 void CliAgainstSimTest::readKeepsFilesAndBacksUpUnitsAsTheyAre() {

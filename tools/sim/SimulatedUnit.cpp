@@ -139,7 +139,8 @@ SimulatedUnit::SimulatedUnit(const UnitOptions& options, const ConfigBlock& reco
 uint16_t SimulatedUnit::SaveCountdown(uint64_t nowMs) const {
     if (!saving_ || nowMs < saveStartMs_)
         return saving_ ? kSaveItems : 0;
-    const uint64_t done = (nowMs - saveStartMs_) * kSaveItems / kSaveDurationMs;
+    const uint64_t done =
+        (nowMs - saveStartMs_) * kSaveItems / std::max<uint64_t>(options_.saveDurationMs, 1);
     return done >= kSaveItems ? 0 : uint16_t(kSaveItems - done);
 }
 

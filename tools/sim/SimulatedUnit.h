@@ -45,6 +45,9 @@ struct UnitOptions {
     int corruptEvery = 0; // flip the check byte of every Nth answer
     int badEchoBlock = 0; // 1 or 2: echo that program block with one byte changed
     bool silent = false;  // take requests, never answer
+    // How long storing a programmed configuration takes; a slow or stuck store for tests of
+    // the tool's wait.
+    uint64_t saveDurationMs = kSaveDurationMs;
     // The random mix: each answer gets one of the enabled faults with this chance. A bad echo is
     // only drawn for program blocks, the one place the unit echoes data.
     int faultPercent = 0;

@@ -57,6 +57,7 @@ terminal's device path; open it in the tool as the serial port.
   --delay-ms N         wait N ms before each answer
   --stray-bytes N      send N junk bytes before each answer
   --silent             never answer
+  --save-ms N          take N ms to store a programmed configuration (default 2000)
   --unplug-after N     after N answers close the line, remove the link and exit
   --fault-percent P    give each answer a random fault with a chance of P percent; the count
                        of each fault is printed on stderr at the end
@@ -134,7 +135,11 @@ ParseResult ParseOptions(int argc, char** argv, Options& options) {
             ok = ParseNumber(value, 1, 2, options.unit.badEchoBlock);
         else if (name == "--delay-ms")
             ok = ParseNumber(value, 0, 600000, options.delayMs);
-        else if (name == "--stray-bytes")
+        else if (name == "--save-ms") {
+            int saveMs = 0;
+            ok = ParseNumber(value, 0, 600000, saveMs);
+            options.unit.saveDurationMs = uint64_t(saveMs);
+        } else if (name == "--stray-bytes")
             ok = ParseNumber(value, 0, 100000, options.strayBytes);
         else if (name == "--unplug-after")
             ok = ParseNumber(value, 1, INT_MAX, options.unplugAfter);
