@@ -104,8 +104,6 @@ void FormFilesTest::typedOpenName_data() {
                                             << "plain";
     QTest::newRow("missing, no extension") << "tuned"
                                            << "tuned.ign";
-    QTest::newRow("missing, nor with the extension") << "typo"
-                                                     << "typo.ign";
     QTest::newRow("with the extension") << "tuned.ign"
                                         << "tuned.ign";
     QTest::newRow("missing, other extension") << "tuned.txt"
