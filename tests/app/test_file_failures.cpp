@@ -1,6 +1,5 @@
 // Files that can't be read, folders where files belong, impossible values in a file: the window
 // reports what it must and goes on, and nothing the editors can't show reaches the unit.
-#include "store/qt/SafeTextFile.h"
 #include "support/FormBench.h"
 
 #include <QAction>
@@ -10,15 +9,9 @@
 #include <QLabel>
 #include <QtTest>
 
-#ifdef Q_OS_UNIX
-#include <sys/resource.h>
-#endif
-
 using namespace kx;
 
 namespace {
-
-using Bytes = std::vector<uint8_t>;
 
 // Reads of this file fail with EIO: the process's own memory at address 0 is never mapped. It
 // stands for a failing USB stick.
@@ -31,27 +24,9 @@ void WriteText(const QString& path, const QByteArray& text) {
     file.write(text);
 }
 
-Bytes SealedFrame(uint8_t command, const Bytes& payload) {
-    Bytes frame(102, 0);
-    frame[0] = command;
-    std::copy(payload.begin(), payload.end(), frame.begin() + 1);
-    uint8_t check = 0xFF;
-    for (int i = 0; i < 101; ++i)
-        check ^= frame[i];
-    frame[101] = check;
-    return frame;
-}
-
-// Ticks until the window has sent a frame with this command; its payload.
-Bytes PayloadSent(FormBench& b, uint8_t command) {
-    for (int tick = 0; tick < 10; ++tick) {
-        for (const Bytes& frame : b.port.writtenFrames()) {
-            if (frame[0] == command)
-                return Bytes(frame.begin() + 1, frame.begin() + 101);
-        }
+void TickUntilIdle(FormBench& b) {
+    for (int tick = 0; tick < 40 && b.controller.link().engine().transferMode() != ModeIdle; ++tick)
         b.controller.Timer1Timer();
-    }
-    return {};
 }
 
 } // namespace
@@ -64,7 +39,6 @@ class FileFailuresTest : public QObject {
     void openThatCannotReadChangesNothing();
     void startsFromDefaultsWhenItsFilesCannotBeRead_data();
     void startsFromDefaultsWhenItsFilesCannotBeRead();
-    void saveBeyondTheFileSizeLimitFailsAndKeepsTheOldFile();
     void impossibleFileProgramsWhatTheEditorsShow();
     void unknownBikeShowsNoItemAndIsKept();
 };
@@ -133,71 +107,40 @@ void FileFailuresTest::startsFromDefaultsWhenItsFilesCannotBeRead() {
             QFileInfo(folder + "/_kx_flam3.ini").isSymLink());
 }
 
-void FileFailuresTest::saveBeyondTheFileSizeLimitFailsAndKeepsTheOldFile() {
-#ifndef Q_OS_UNIX
-    QSKIP("file size limits are a POSIX feature");
-#else
-    LetOversizedWritesFail(); // as the program's start does; without it the limit kills it
-    QTemporaryDir dir;
-    const QString path = dir.filePath("tuned.ign");
-    WriteText(path, "KORVANEX_KEY 50\nBASE_ADV 21\n");
-    FormBench b(false);
-    b.dialogs.fileAnswer = path.toStdString();
-    rlimit previous{};
-    getrlimit(RLIMIT_FSIZE, &previous);
-    rlimit small = previous;
-    small.rlim_cur = 200;
-    setrlimit(RLIMIT_FSIZE, &small);
-    b.form.control<QAction>("MenuSave")->trigger();
-    setrlimit(RLIMIT_FSIZE, &previous);
-    QCOMPARE(b.dialogs.messages.back(), std::string("Open file error!"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), QByteArray("KORVANEX_KEY 50\nBASE_ADV 21\n"));
-#endif
-}
-
 void FileFailuresTest::impossibleFileProgramsWhatTheEditorsShow() {
     QTemporaryDir dir;
     const QString path = dir.filePath("wild.ign");
     WriteText(path, "KORVANEX_KEY 50\nBASE_ADV 255\nLIMITER 255 255 200\nADVANCE 255 61 30\n"
                     "INPUT 7 9 0 0\nBIKE 0 3 255 5\n");
     FormBench b(false);
+    b.port.answerLikeUnit();
     b.get<QCheckBox>("CheckBoxProgHned")->setChecked(true);
     b.controller.ApplyChange(); // the first check after ticking programs once
-    b.port.clearWritten();
-    for (int tick = 0; tick < 30 && b.controller.link().engine().transferMode() != ModeIdle; ++tick)
-        b.controller.Timer1Timer();
+    TickUntilIdle(b);
 
     b.dialogs.fileAnswer = path.toStdString();
     b.form.control<QAction>("MenuOpen")->trigger();
     QCOMPARE(b.get<QLineEdit>("EditBaseAdv")->text(), QString("40"));
     QCOMPARE(b.get<QLineEdit>("Edit50")->text(), QString("60"));
     QCOMPARE(b.get<QLineEdit>("EditOmez2")->text(), QString("25,000"));
+    TickUntilIdle(b);
+    QVERIFY(b.controller.link().engine().programDone());
 
-    // The unit answers the information request; block 1 and then block 2 go out.
-    QCOMPARE(PayloadSent(b, 0x00).size(), size_t(100));
-    Bytes info(100, 0);
-    info[10] = 50;
-    b.port.feedReceived(SealedFrame(0x80, info));
-    const Bytes block1 = PayloadSent(b, 0x01);
-    QCOMPARE(block1.size(), size_t(100));
-    QCOMPARE(int(block1[offsetof(ConfigBlock, baseAdv)]), 40);
-    QCOMPARE(int(block1[offsetof(ConfigBlock, limiter)]), 250);
-    QCOMPARE(int(block1[offsetof(ConfigBlock, startLimiter)]), 250);
-    QCOMPARE(int(block1[offsetof(ConfigBlock, retard)]), 25);
-    QCOMPARE(int(block1[offsetof(ConfigBlock, input1Function)]), 0);
-    QCOMPARE(int(block1[offsetof(ConfigBlock, input2Function)]), 0);
-    QCOMPARE(int(block1[offsetof(ConfigBlock, outputCount)]), 2);
-    QCOMPARE(int(block1[offsetof(ConfigBlock, lobeCount)]), 58);
-    b.port.feedReceived(SealedFrame(0x81, block1));
-    const Bytes block2 = PayloadSent(b, 0x02);
-    QCOMPARE(block2.size(), size_t(100));
-    QCOMPARE(int(block2[0]), 60);
-    QCOMPARE(int(block2[1]), 60);
-    QCOMPARE(int(block2[2]), 30);
-    QVERIFY(std::equal(block1.begin(), block1.end(), b.controller.block().bytes()));
-    QVERIFY(std::equal(block2.begin(), block2.end(), b.controller.block().advance));
+    const ConfigBlock& shown = b.controller.block();
+    const uint8_t* unit = b.port.unitImage();
+    QVERIFY(std::equal(unit, unit + kImageSize, shown.bytes()));
+    QCOMPARE(int(unit[offsetof(ConfigBlock, baseAdv)]), 40);
+    QCOMPARE(int(unit[offsetof(ConfigBlock, limiter)]), 250);
+    QCOMPARE(int(unit[offsetof(ConfigBlock, startLimiter)]), 250);
+    QCOMPARE(int(unit[offsetof(ConfigBlock, retard)]), 25);
+    QCOMPARE(int(unit[offsetof(ConfigBlock, input1Function)]), 0);
+    QCOMPARE(int(unit[offsetof(ConfigBlock, input2Function)]), 0);
+    QCOMPARE(int(unit[offsetof(ConfigBlock, outputCount)]), 2);
+    QCOMPARE(int(unit[offsetof(ConfigBlock, lobeCount)]), 58);
+    const uint8_t* map = unit + offsetof(ConfigBlock, advance);
+    QCOMPARE(int(map[0]), 60);
+    QCOMPARE(int(map[1]), 60);
+    QCOMPARE(int(map[2]), 30);
 }
 
 void FileFailuresTest::unknownBikeShowsNoItemAndIsKept() {
