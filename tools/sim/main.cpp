@@ -2,6 +2,7 @@
 // provoking line faults on purpose.
 
 #include "ProgramVersion.h"
+#include "SimOptions.h"
 #include "SimulatedUnit.h"
 #include "store/RecordCopy.h"
 
@@ -42,128 +43,6 @@ constexpr double kLineBytesPerUs = 57600.0 / 10.0 / 1e6; // 8N1: ten bit times p
 constexpr int kIdlePollMs = 200;
 constexpr int kDrainWaitMs = 1000;
 constexpr int kDrainQuietMs = 50;
-
-const char kUsage[] = R"(usage: kx_flam3_sim [options]
-Simulates a KX_FLAM3 ignition unit on a pseudo-terminal. The first line on stdout is the
-terminal's device path; open it in the tool as the serial port.
-
-  --link PATH          also make PATH a symbolic link to the device (removed on exit)
-  --image FILE         load the configuration from FILE if present, save it there after
-                       every program block (record copy text format, 207 values)
-  --unit-version N     report protocol version N (default 50)
-  --drop-every N       leave out every Nth answer
-  --corrupt-every N    flip the check byte of every Nth answer
-  --bad-echo-block B   echo program block B (1 or 2) with one byte changed, every time
-  --delay-ms N         wait N ms before each answer
-  --stray-bytes N      send N junk bytes before each answer
-  --silent             never answer
-  --save-ms N          take N ms to store a programmed configuration (default 2000)
-  --unplug-after N     after N answers close the line, remove the link and exit
-  --fault-percent P    give each answer a random fault with a chance of P percent; the count
-                       of each fault is printed on stderr at the end
-  --fault-seed S       seed of the random faults (default 1), so a run can be repeated
-  --faults LIST        the random faults to choose from, comma-separated (default all):
-                       drop, corrupt (one bit), stray, delay (40 to 600 ms), bad-echo (program
-                       blocks)
-  --line-time          pace the output like a 57600 baud line (17.7 ms per frame)
-  --verbose            log every request and answer on stderr
-  --help               show this text
-  --version            show the program version
-)";
-
-struct Options {
-    UnitOptions unit;
-    std::string linkPath;
-    std::string imagePath;
-    int delayMs = 0;
-    int strayBytes = 0;
-    int unplugAfter = 0;
-    bool lineTime = false;
-    bool verbose = false;
-};
-
-enum class ParseResult { Run, Help, Version, Error };
-
-bool ParseNumber(const char* text, long min, long max, int& out) {
-    char* end = nullptr;
-    errno = 0;
-    const long value = std::strtol(text, &end, 10);
-    if (errno != 0 || end == text || *end != '\0' || value < min || value > max)
-        return false;
-    out = int(value);
-    return true;
-}
-
-ParseResult ParseOptions(int argc, char** argv, Options& options) {
-    for (int i = 1; i < argc; ++i) {
-        const std::string name = argv[i];
-        if (name == "--help")
-            return ParseResult::Help;
-        if (name == "--version")
-            return ParseResult::Version;
-        if (name == "--silent") {
-            options.unit.silent = true;
-            continue;
-        }
-        if (name == "--line-time") {
-            options.lineTime = true;
-            continue;
-        }
-        if (name == "--verbose") {
-            options.verbose = true;
-            continue;
-        }
-        if (i + 1 >= argc) {
-            std::fprintf(stderr, "kx_flam3_sim: unknown option or missing value: %s\n", argv[i]);
-            return ParseResult::Error;
-        }
-        const char* value = argv[++i];
-        bool ok = true;
-        int version = 0;
-        if (name == "--link")
-            options.linkPath = value;
-        else if (name == "--image")
-            options.imagePath = value;
-        else if (name == "--unit-version") {
-            ok = ParseNumber(value, 0, 255, version);
-            options.unit.protocolVersion = uint8_t(version);
-        } else if (name == "--drop-every")
-            ok = ParseNumber(value, 1, INT_MAX, options.unit.dropEvery);
-        else if (name == "--corrupt-every")
-            ok = ParseNumber(value, 1, INT_MAX, options.unit.corruptEvery);
-        else if (name == "--bad-echo-block")
-            ok = ParseNumber(value, 1, 2, options.unit.badEchoBlock);
-        else if (name == "--delay-ms")
-            ok = ParseNumber(value, 0, 600000, options.delayMs);
-        else if (name == "--save-ms") {
-            int saveMs = 0;
-            ok = ParseNumber(value, 0, 600000, saveMs);
-            options.unit.saveDurationMs = uint64_t(saveMs);
-        } else if (name == "--stray-bytes")
-            ok = ParseNumber(value, 0, 100000, options.strayBytes);
-        else if (name == "--unplug-after")
-            ok = ParseNumber(value, 1, INT_MAX, options.unplugAfter);
-        else if (name == "--fault-percent")
-            ok = ParseNumber(value, 0, 100, options.unit.faultPercent);
-        else if (name == "--fault-seed") {
-            int seed = 0;
-            ok = ParseNumber(value, 0, INT_MAX, seed);
-            options.unit.faultSeed = uint32_t(seed);
-        } else if (name == "--faults") {
-            const auto faults = ParseRandomFaults(value);
-            ok = faults.has_value();
-            options.unit.randomFaults = faults.value_or(0);
-        } else {
-            std::fprintf(stderr, "kx_flam3_sim: unknown option: %s\n", name.c_str());
-            return ParseResult::Error;
-        }
-        if (!ok) {
-            std::fprintf(stderr, "kx_flam3_sim: bad value for %s: %s\n", name.c_str(), value);
-            return ParseResult::Error;
-        }
-    }
-    return ParseResult::Run;
-}
 
 volatile std::sig_atomic_t gStopSignal = 0;
 
@@ -247,7 +126,7 @@ void WaitUntilRead(int slave) {
 
 class Simulator {
   public:
-    Simulator(const Options& options, int master, const ConfigBlock& record)
+    Simulator(const SimOptions& options, int master, const ConfigBlock& record)
         : options_(options), master_(master), unit_(options.unit, record),
           start_(std::chrono::steady_clock::now()) {}
 
@@ -273,7 +152,7 @@ class Simulator {
         size_t sent = 0;
     };
 
-    const Options& options_;
+    const SimOptions& options_;
     int master_;
     SimulatedUnit unit_;
     RequestAssembler assembler_;
@@ -429,16 +308,18 @@ void Simulator::ReportInjectedFaults() const {
 } // namespace
 
 int main(int argc, char** argv) {
-    Options options;
-    switch (ParseOptions(argc, argv, options)) {
+    SimOptions options;
+    std::string error;
+    switch (ParseSimOptions(argc, argv, options, error)) {
     case ParseResult::Help:
-        std::fputs(kUsage, stdout);
+        std::fputs(kSimUsage, stdout);
         return 0;
     case ParseResult::Version:
         std::printf("kx_flam3_sim %s\n", kProgramVersion);
         return 0;
     case ParseResult::Error:
-        std::fputs(kUsage, stderr);
+        std::fprintf(stderr, "kx_flam3_sim: %s\n", error.c_str());
+        std::fputs(kSimUsage, stderr);
         return 2;
     case ParseResult::Run:
         break;
