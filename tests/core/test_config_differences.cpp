@@ -8,6 +8,27 @@
 
 using namespace kx;
 
+Q_DECLARE_METATYPE(FieldPlace)
+Q_DECLARE_METATYPE(ValueName)
+
+namespace {
+
+// The words of an English reader, as far as the lines below use them.
+DifferenceWords TestWords() {
+    DifferenceWords words;
+    words.names[std::size_t(ValueName::Limiter)] = "limiter";
+    words.names[std::size_t(ValueName::MaxAdvancePickup2)] = "maximum advance pick-up 2";
+    words.channelValue = "channel %1 %2";
+    words.mapCell = "row %1 column %2";
+    words.axisPoint = "point %1";
+    words.value = "value %1";
+    words.freeByte = "byte %1 (not in the file)";
+    words.stored = "(stored %1 and %2)";
+    return words;
+}
+
+} // namespace
+
 class ConfigDifferencesTest : public QObject {
     Q_OBJECT
 
@@ -19,6 +40,7 @@ class ConfigDifferencesTest : public QObject {
     void differencesComeInTheFileOrder();
     void linesShowBothValues_data();
     void linesShowBothValues();
+    void placeholdersAreFilledOnce();
 };
 
 void ConfigDifferencesTest::equalRecordsHaveNoDifference() {
@@ -34,50 +56,64 @@ void ConfigDifferencesTest::namesAndConvertsAsTheFile_data() {
     QTest::addColumn<int>("offset");
     QTest::addColumn<int>("stored");
     QTest::addColumn<QString>("keyword");
-    QTest::addColumn<QString>("field");
+    QTest::addColumn<FieldPlace>("place");
+    QTest::addColumn<ValueName>("name");
+    QTest::addColumn<int>("channel");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<int>("column");
     QTest::addColumn<int>("number");
     using B = ConfigBlock;
-    QTest::newRow("base advance") << int(offsetof(B, baseAdv)) << 45 << "BASE_ADV"
-                                  << "" << 45;
+    using P = FieldPlace;
+    using N = ValueName;
+    const N none = N::Type;
+    QTest::newRow("base advance") << int(offsetof(B, baseAdv)) << 45 << "BASE_ADV" << P::Only
+                                  << none << 0 << 0 << 0 << 45;
     QTest::newRow("limiter, hundreds of rpm") << int(offsetof(B, limiter)) << 255 << "LIMITER"
-                                              << "limiter" << 255;
-    QTest::newRow("start limiter") << int(offsetof(B, startLimiter)) << 90 << "LIMITER"
-                                   << "start limiter" << 90;
-    QTest::newRow("retard") << int(offsetof(B, retard)) << 200 << "LIMITER"
-                            << "retard" << 200;
+                                              << P::Named << N::Limiter << 0 << 0 << 0 << 255;
+    QTest::newRow("start limiter") << int(offsetof(B, startLimiter)) << 90 << "LIMITER" << P::Named
+                                   << N::StartLimiter << 0 << 0 << 0 << 90;
+    QTest::newRow("retard") << int(offsetof(B, retard)) << 200 << "LIMITER" << P::Named << N::Retard
+                            << 0 << 0 << 0 << 200;
     QTest::newRow("pilot light rpm") << int(offsetof(B, pilotLight)) << 118 << "PILOT_LIGHT"
-                                     << "" << 11800;
-    QTest::newRow("clutch pause ms") << int(offsetof(B, clutchPause)) << 64 << "CLUTCH"
-                                     << "pause" << 640;
-    QTest::newRow("throttle 100 % mV") << int(offsetof(B, tps100)) << 191 << "TPS"
-                                       << "100 %" << 4410;
+                                     << P::Only << none << 0 << 0 << 0 << 11800;
+    QTest::newRow("clutch pause ms") << int(offsetof(B, clutchPause)) << 64 << "CLUTCH" << P::Named
+                                     << N::ClutchPause << 0 << 0 << 0 << 640;
+    QTest::newRow("throttle 100 % mV")
+        << int(offsetof(B, tps100)) << 191 << "TPS" << P::Named << N::Tps100 << 0 << 0 << 0 << 4410;
     QTest::newRow("negative tachometer correction")
-        << int(offsetof(B, tachoCorrection)) << 87 << "RPM"
-        << "correction" << -13;
+        << int(offsetof(B, tachoCorrection)) << 87 << "RPM" << P::Named << N::TachoCorrection << 0
+        << 0 << 0 << -13;
     QTest::newRow("flag byte reads as on") << int(offsetof(B, servoEnable)) << 7 << "SERVO_ENABLE"
-                                           << "" << 1;
+                                           << P::Only << none << 0 << 0 << 0 << 1;
     QTest::newRow("servo position mV") << int(offsetof(B, servoMv)) + 9 << 248 << "SERVO_MV"
-                                       << "point 10" << 4960;
+                                       << P::AxisPoint << none << 0 << 10 << 0 << 4960;
     QTest::newRow("map speed axis") << int(offsetof(B, rpmAdv)) + 3 << 41 << "RPM_ADV"
-                                    << "point 4" << 4100;
+                                    << P::AxisPoint << none << 0 << 4 << 0 << 4100;
     QTest::newRow("map cell") << int(offsetof(B, advance)) + MapIndex(2, 4) << 33 << "ADVANCE"
-                              << "row 3 column 5" << 33;
+                              << P::MapCell << none << 0 << 3 << 5 << 33;
+    QTest::newRow("first channel of the keying")
+        << int(offsetof(B, maxAdvLobe)) << 0 << "BIKE" << P::Named << N::MaxAdvanceLobe << 1 << 0
+        << 0 << 0;
     QTest::newRow("second channel of the keying")
-        << int(offsetof(B, startAdvPickup2)) + 1 << 0 << "BIKE"
-        << "channel 2 start advance pick-up 2" << 0;
-    QTest::newRow("second input") << int(offsetof(B, input2Function)) << 3 << "INPUT"
-                                  << "input 2 function" << 3;
-    QTest::newRow("no reading") << int(offsetof(B, noReading)) << 1 << "NO_READING"
-                                << "" << 1;
-    QTest::newRow("byte no keyword carries") << 60 << 7 << ""
-                                             << "byte 60" << 7;
+        << int(offsetof(B, startAdvPickup2)) + 1 << 0 << "BIKE" << P::Named
+        << N::StartAdvancePickup2 << 2 << 0 << 0 << 0;
+    QTest::newRow("second input") << int(offsetof(B, input2Function)) << 3 << "INPUT" << P::Named
+                                  << N::Input2Function << 0 << 0 << 0 << 3;
+    QTest::newRow("no reading") << int(offsetof(B, noReading)) << 1 << "NO_READING" << P::Only
+                                << none << 0 << 0 << 0 << 1;
+    QTest::newRow("byte no keyword carries")
+        << 60 << 7 << "" << P::FreeByte << none << 0 << 0 << 0 << 7;
 }
 
 void ConfigDifferencesTest::namesAndConvertsAsTheFile() {
     QFETCH(int, offset);
     QFETCH(int, stored);
     QFETCH(QString, keyword);
-    QFETCH(QString, field);
+    QFETCH(FieldPlace, place);
+    QFETCH(ValueName, name);
+    QFETCH(int, channel);
+    QFETCH(int, position);
+    QFETCH(int, column);
     QFETCH(int, number);
     const ConfigBlock a = StartupBlock();
     ConfigBlock b = a;
@@ -87,7 +123,12 @@ void ConfigDifferencesTest::namesAndConvertsAsTheFile() {
     QCOMPARE(int(differences.size()), 1);
     const FieldDifference& difference = differences.front();
     QCOMPARE(QString::fromStdString(difference.keyword), keyword);
-    QCOMPARE(QString::fromStdString(difference.field), field);
+    QCOMPARE(difference.place, place);
+    if (place == FieldPlace::Named)
+        QCOMPARE(difference.name, name);
+    QCOMPARE(difference.channel, channel);
+    QCOMPARE(difference.position, position);
+    QCOMPARE(difference.column, column);
     QCOMPARE(difference.offset, offset);
     QCOMPARE(difference.secondNumber, number);
     QCOMPARE(int(difference.firstStored), int(a[offset]));
@@ -95,16 +136,21 @@ void ConfigDifferencesTest::namesAndConvertsAsTheFile() {
 }
 
 void ConfigDifferencesTest::everyImageByteIsReportedOnce() {
+    // Words that differ for every name, so that equal lines mean one field named twice.
+    DifferenceWords words = TestWords();
+    for (std::size_t i = 0; i < words.names.size(); ++i)
+        words.names[i] = "name" + std::to_string(i);
     const ConfigBlock a = StartupBlock();
-    std::set<std::string> names;
+    std::set<std::string> lines;
     for (int offset = 0; offset < kImageSize; ++offset) {
         ConfigBlock b = a;
         b[offset] ^= 0x5A;
         const auto differences = ListDifferences(a, b);
         QCOMPARE(int(differences.size()), 1);
         QCOMPARE(differences.front().offset, offset);
-        const std::string name = differences.front().keyword + " " + differences.front().field;
-        QVERIFY2(names.insert(name).second, name.c_str());
+        const std::string line = DescribeDifference(differences.front(), words, "a", "b");
+        const std::string field = line.substr(0, line.find(':'));
+        QVERIFY2(lines.insert(field).second, field.c_str());
     }
 }
 
@@ -136,6 +182,13 @@ void ConfigDifferencesTest::linesShowBothValues_data() {
     QTest::newRow("flag bytes that read alike")
         << int(offsetof(B, servoEnable)) << 5 << "SERVO_ENABLE: file 1, unit 1 (stored 1 and 5)";
     QTest::newRow("byte without keyword") << 29 << 4 << "byte 29 (not in the file): file 0, unit 4";
+    QTest::newRow("value of the second channel")
+        << int(offsetof(B, maxAdvPickup2)) + 1 << 9
+        << "BIKE channel 2 maximum advance pick-up 2: file 1, unit 9";
+    QTest::newRow("map cell") << int(offsetof(B, advance)) + MapIndex(9, 0) << 12
+                              << "ADVANCE row 10 column 1: file 4, unit 12";
+    QTest::newRow("axis point") << int(offsetof(B, servoRpm)) + 2 << 40
+                                << "SERVO_RPM point 3: file 3000, unit 4000";
 }
 
 void ConfigDifferencesTest::linesShowBothValues() {
@@ -147,7 +200,17 @@ void ConfigDifferencesTest::linesShowBothValues() {
     unit[offset] = uint8_t(stored);
     const auto differences = ListDifferences(file, unit);
     QCOMPARE(int(differences.size()), 1);
-    QCOMPARE(QString::fromStdString(DescribeDifference(differences.front(), "file", "unit")), line);
+    QCOMPARE(QString::fromStdString(
+                 DescribeDifference(differences.front(), TestWords(), "file", "unit")),
+             line);
+}
+
+void ConfigDifferencesTest::placeholdersAreFilledOnce() {
+    QCOMPARE(FillIn("%2 before %1, %1 again", "one", "two"),
+             std::string("two before one, one again"));
+    // What is filled in is not read again: a file name may hold a percent sign.
+    QCOMPARE(FillIn("file %1", "50%2.ign", "x"), std::string("file 50%2.ign"));
+    QCOMPARE(FillIn("100 % and %", "x"), std::string("100 % and %"));
 }
 
 QTEST_GUILESS_MAIN(ConfigDifferencesTest)

@@ -53,10 +53,12 @@ void Print(const std::string& text) {
     std::fflush(stdout);
 }
 
-void PrintDifferences(const std::vector<FieldDifference>& differences, const std::string& first,
-                      const std::string& second) {
+void PrintDifferences(const std::vector<FieldDifference>& differences, int languageIndex,
+                      CliText first, CliText second) {
+    const DifferenceWords words = DifferenceWordsFor(languageIndex);
     for (const FieldDifference& difference : differences)
-        Print(DescribeDifference(difference, first, second));
+        Print(DescribeDifference(difference, words, Text(first, languageIndex),
+                                 Text(second, languageIndex)));
 }
 
 } // namespace
@@ -117,8 +119,8 @@ int CliSession::run() {
     if (csv_ != stdout)
         std::fclose(csv_);
     if (options_.verbose) {
-        Say("ticks: " + std::to_string(ticks_));
-        Say("time: " + std::to_string(elapsedMs_) + " ms");
+        Say(text(CliText::VerboseTicks, std::to_string(ticks_)));
+        Say(text(CliText::VerboseTime, std::to_string(elapsedMs_)));
     }
     return exitStatus_;
 }
@@ -150,7 +152,7 @@ bool CliSession::mayWriteOutFile() {
     if (options_.command != Command::Read || options_.force ||
         !QFileInfo::exists(PathFromArgument(options_.outFile)))
         return true;
-    Say(options_.outFile + " already exists; add --force to replace it");
+    Say(text(CliText::OutFileExists, options_.outFile));
     return false;
 }
 
@@ -220,7 +222,7 @@ void CliSession::reportProgress() {
         progress += " [" + std::to_string(status.gaugeProgress) + "/" +
                     std::to_string(status.gaugeMaximum) + "]";
     if (options_.verbose && progress != lastProgress_)
-        Say("tick " + std::to_string(ticks_) + ": " + progress);
+        Say(text(CliText::VerboseTick, std::to_string(ticks_), progress));
     lastProgress_ = progress;
 }
 
@@ -256,9 +258,9 @@ void CliSession::finishExchange() {
 
 void CliSession::printUnitInfo() {
     const UnitInfo& info = link_.engine().unitInfo();
-    Print("Firmware: " + info.unitVersionText);
-    Print("Date: " + info.unitDateText);
-    Print("Time: " + info.unitTimeText);
+    Print(text(CliText::Firmware, info.unitVersionText));
+    Print(text(CliText::Date, info.unitDateText));
+    Print(text(CliText::Time, info.unitTimeText));
 }
 
 // The verify stops at the first block that differs and says nothing of the fields. Reading the
@@ -278,11 +280,12 @@ void CliSession::listingTick() {
         unitImage_.noReading = fileRecord_.noReading;
         const auto differences = ListDifferences(fileRecord_, unitImage_);
         if (differences.empty())
-            Say("Read again, the unit matches the file; run verify once more");
-        PrintDifferences(differences, "file", "unit");
+            Say(text(CliText::ListedMatches));
+        PrintDifferences(differences, options_.languageIndex, CliText::FileLabel,
+                         CliText::UnitLabel);
         finish(ExitMismatch);
     } else if (result_ || ticks_ >= kExchangeTickLimit) {
-        Say("The unit could not be read to list the fields that differ");
+        Say(text(CliText::ListingFailed));
         finish(ExitMismatch);
     }
 }
@@ -304,8 +307,7 @@ void CliSession::savingTick() {
         Print(status.LabelHlaseni.caption);
         finish(ExitOk);
     } else if (clock_.elapsed() - verifiedAtMs_ >= kSavingLimitMs) {
-        Say("The unit did not report the end of storing within 10 s. Keep its power on until it "
-            "has certainly finished, then check it with verify.");
+        Say(text(CliText::StoringNotEnded, std::to_string(kSavingLimitMs / 1000)));
         finish(ExitNoAnswer);
     }
 }
@@ -320,14 +322,14 @@ void CliSession::writeReadRecord() {
         return;
     }
     Print(link_.engine().status().LabelHlaseni.caption);
-    Print("Written: " + options_.outFile);
+    Print(text(CliText::Written, options_.outFile));
     if (breaksRules_.empty()) {
         finish(ExitOk);
         return;
     }
-    Say("The unit's data breaks the configuration rules; the file holds it as the unit has it. "
-        "Normalising would change:");
-    PrintDifferences(breaksRules_, "unit", "normalised");
+    Say(text(CliText::BreaksRules));
+    PrintDifferences(breaksRules_, options_.languageIndex, CliText::UnitLabel,
+                     CliText::NormalisedLabel);
     finish(ExitMismatch);
 }
 
@@ -340,15 +342,20 @@ void CliSession::monitorTick() {
     if (link_.connectionLost() != connectionLostShown_) {
         connectionLostShown_ = link_.connectionLost();
         if (connectionLostShown_ && telegramsShown_ > 0)
-            Say("No Connection");
+            Say(text(CliText::NoConnection));
     }
     const bool runOver = options_.seconds > 0 && clock_.elapsed() >= options_.seconds * 1000;
     if (telegramsShown_ == 0 && (runOver || ticks_ >= kFirstTelegramTicks)) {
-        Say("No Connection");
+        Say(text(CliText::NoConnection));
         finish(ExitNoAnswer);
     } else if (runOver) {
         finish(ExitOk);
     }
+}
+
+std::string CliSession::text(CliText id, const std::string& first,
+                             const std::string& second) const {
+    return Text(id, options_.languageIndex, first, second);
 }
 
 void CliSession::finish(int status) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CliOptions.h"
+#include "CliTexts.h"
 #include "config/ConfigBlock.h"
 #include "link/DeviceLink.h"
 #include "link/serial/QtSerialPort.h"
@@ -51,6 +52,8 @@ class CliSession : public QObject, private TransferEvents {
     void writeReadRecord();
     void monitorTick();
     void finish(int status);
+    std::string text(CliText id, const std::string& first = "",
+                     const std::string& second = "") const;
 
     CliOptions options_;
     ConfigBlock block_ = StartupBlock();
