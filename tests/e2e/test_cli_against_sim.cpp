@@ -144,6 +144,8 @@ class CliAgainstSimTest : public QObject {
     void programFailsWhenStoringIsNotReportedEnded();
     void readKeepsFilesAndBacksUpUnitsAsTheyAre();
     void infoShowsTheUnitsTextsFromTheInformationBlock();
+    void otherLanguagesGiveTheirOwnWords_data();
+    void otherLanguagesGiveTheirOwnWords();
     void badEchoFailsAfterFiveSends();
     void lostAndGarbledAnswersAreRepeated_data();
     void lostAndGarbledAnswersAreRepeated();
@@ -319,6 +321,55 @@ void CliAgainstSimTest::infoShowsTheUnitsTextsFromTheInformationBlock() {
     QCOMPARE(result.out, QString("Firmware: KX_FLAM3 sim 2.3\nDate: 14. 3.2024\nTime: 09:41\n"));
     // Nothing beyond the information block is waited for.
     QCOMPARE(CountRequests(sim.stopAndLog(), "42"), 0);
+}
+
+void CliAgainstSimTest::otherLanguagesGiveTheirOwnWords_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("refusal"); // %1 is the file
+    QTest::addColumn<QString>("info");
+    QTest::addColumn<QString>("verifyError");
+    QTest::addColumn<QString>("difference");
+    QTest::newRow("German") << "DEUTSCH"
+                            << "Die Datei %1 existiert bereits; zum Ersetzen --force angeben\n"
+                            << "Programmversion: KX_FLAM3 sim 2.3\nDatum: 14. 3.2024\n"
+                               "Uhrzeit: 09:41\n"
+                            << "Vergleichsfehler"
+                            << "LIMITER Begrenzer: Datei 130, Zündung 125\n";
+    QTest::newRow("Czech") << "CESKY"
+                           << "Soubor %1 již existuje; pro přepsání přidejte --force\n"
+                           << "Verze programu: KX_FLAM3 sim 2.3\nDatum: 14. 3.2024\nČas: 09:41\n"
+                           << "Chyba verifikace!"
+                           << "LIMITER omezovač: soubor 130, zapalování 125\n";
+}
+
+void CliAgainstSimTest::otherLanguagesGiveTheirOwnWords() {
+    QFETCH(QString, language);
+    QFETCH(QString, refusal);
+    QFETCH(QString, info);
+    QFETCH(QString, verifyError);
+    QFETCH(QString, difference);
+    Simulator sim(link_, {});
+    const QStringList lang{"--port", link_, "--lang", language};
+
+    const QString backup = dir_.filePath("backup.ign");
+    WriteText(backup, "the technician's own file");
+    const Result refused = RunCli(QStringList{"read", "--out", backup} + lang);
+    QCOMPARE(refused.exitCode, kFileError);
+    QCOMPARE(refused.err, refusal.arg(backup));
+
+    const Result shown = RunCli(QStringList{"info"} + lang);
+    QCOMPARE(shown.exitCode, kOk);
+    QCOMPARE(shown.out, info);
+
+    const QString tuned = dir_.filePath("tuned.ign");
+    WriteText(tuned, TunedFileWithMap());
+    QCOMPARE(RunCli({"program", "--port", link_, tuned}).exitCode, kOk);
+    const QString other = dir_.filePath("other-limiter.ign");
+    WriteText(other, TunedFileWithMap() + "LIMITER 95 130 8\n");
+    const Result verify = RunCli(QStringList{"verify", other} + lang);
+    QCOMPARE(verify.exitCode, kMismatch);
+    QVERIFY2(verify.err.contains(verifyError), qPrintable(verify.err));
+    QCOMPARE(verify.out, difference);
 }
 
 void CliAgainstSimTest::badEchoFailsAfterFiveSends() {
