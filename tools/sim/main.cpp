@@ -1,10 +1,10 @@
 // Simulated ignition unit on a pseudo-terminal, for trying the tool without hardware and for
 // provoking line faults on purpose.
 
+#include "ImageFile.h"
 #include "ProgramVersion.h"
 #include "SimOptions.h"
 #include "SimulatedUnit.h"
-#include "store/RecordCopy.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -16,7 +16,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <deque>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -58,27 +57,6 @@ void InstallStopHandlers() {
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
     sigaction(SIGHUP, &action, nullptr);
-}
-
-bool LoadImage(const std::string& path, ConfigBlock& record) {
-    std::ifstream in(path);
-    if (!in)
-        return false;
-    ReadRecordCopy(in, record);
-    return true;
-}
-
-// Written beside the target and renamed over it, so a crash never leaves half a file.
-bool SaveImage(const std::string& path, const ConfigBlock& record) {
-    const std::string temporary = path + ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::trunc);
-        WriteRecordCopy(out, record);
-        out.flush();
-        if (!out)
-            return false;
-    }
-    return std::rename(temporary.c_str(), path.c_str()) == 0;
 }
 
 // Only a symbolic link may be replaced; anything else at that path is the user's.
