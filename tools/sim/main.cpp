@@ -3,35 +3,18 @@
 
 #include "ImageFile.h"
 #include "ProgramVersion.h"
+#include "PseudoTerminal.h"
 #include "SimOptions.h"
 #include "SimulatedUnit.h"
+#include "StopSignal.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <chrono>
-#include <climits>
-#include <csignal>
 #include <cstdarg>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <deque>
 #include <string>
 #include <vector>
-
-#include <fcntl.h>
-#include <poll.h>
-#include <sys/ioctl.h>
-#include <sys/stat.h>
-#include <termios.h>
-#include <unistd.h>
-#if __has_include(<pty.h>)
-#include <pty.h>
-#elif __has_include(<util.h>)
-#include <util.h>
-#else
-#include <libutil.h>
-#endif
 
 namespace {
 
@@ -40,72 +23,11 @@ using namespace kx::sim;
 
 constexpr double kLineBytesPerUs = 57600.0 / 10.0 / 1e6; // 8N1: ten bit times per byte
 constexpr int kIdlePollMs = 200;
-constexpr int kDrainWaitMs = 1000;
-constexpr int kDrainQuietMs = 50;
-
-volatile std::sig_atomic_t gStopSignal = 0;
-
-void OnStopSignal(int signal) {
-    gStopSignal = signal;
-}
-
-void InstallStopHandlers() {
-    struct sigaction action {};
-    action.sa_handler = OnStopSignal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = 0; // no restart: poll() must return so the loop sees the signal
-    sigaction(SIGINT, &action, nullptr);
-    sigaction(SIGTERM, &action, nullptr);
-    sigaction(SIGHUP, &action, nullptr);
-}
-
-// Only a symbolic link may be replaced; anything else at that path is the user's.
-bool MakeLink(const std::string& link, const std::string& target) {
-    struct stat status {};
-    if (lstat(link.c_str(), &status) == 0) {
-        if (!S_ISLNK(status.st_mode)) {
-            std::fprintf(stderr, "kx_flam3_sim: %s exists and is not a symbolic link\n",
-                         link.c_str());
-            return false;
-        }
-        unlink(link.c_str());
-    }
-    if (symlink(target.c_str(), link.c_str()) != 0) {
-        std::fprintf(stderr, "kx_flam3_sim: cannot link %s: %s\n", link.c_str(),
-                     std::strerror(errno));
-        return false;
-    }
-    return true;
-}
-
-// Leaves the link alone if someone has pointed it elsewhere meanwhile.
-void RemoveLink(const std::string& link, const std::string& target) {
-    if (link.empty())
-        return;
-    char buffer[PATH_MAX];
-    const ssize_t size = readlink(link.c_str(), buffer, sizeof buffer);
-    if (size > 0 && std::string(buffer, size_t(size)) == target)
-        unlink(link.c_str());
-}
-
-// Pty input reaches the slave's queue a little after the write, so an empty queue only counts once
-// it has stayed empty for a while.
-void WaitUntilRead(int slave) {
-    int emptyMs = 0;
-    for (int waitedMs = 0; waitedMs < kDrainWaitMs && emptyMs < kDrainQuietMs && !gStopSignal;
-         ++waitedMs) {
-        int pending = 0;
-        if (ioctl(slave, FIONREAD, &pending) != 0)
-            return;
-        emptyMs = pending == 0 ? emptyMs + 1 : 0;
-        usleep(1000);
-    }
-}
 
 class Simulator {
   public:
-    Simulator(const SimOptions& options, int master, const ConfigBlock& record)
-        : options_(options), master_(master), unit_(options.unit, record),
+    Simulator(const SimOptions& options, PseudoTerminal& line, const ConfigBlock& record)
+        : options_(options), line_(line), unit_(options.unit, record),
           start_(std::chrono::steady_clock::now()) {}
 
     // Serves the line until a stop signal or the planned unplug. Returns false on a line error.
@@ -131,7 +53,7 @@ class Simulator {
     };
 
     const SimOptions& options_;
-    int master_;
+    PseudoTerminal& line_;
     SimulatedUnit unit_;
     RequestAssembler assembler_;
     std::chrono::steady_clock::time_point start_;
@@ -192,11 +114,11 @@ void Simulator::HandleRequest(const Frame& request, uint64_t nowUs) {
 
 void Simulator::Receive(uint64_t nowUs) {
     uint8_t buffer[4096];
-    const ssize_t size = read(master_, buffer, sizeof buffer);
-    if (size <= 0)
-        return; // nothing yet; our own slave descriptor keeps hang-ups away
+    const size_t size = line_.Read(buffer, sizeof buffer);
+    if (size == 0)
+        return;
     const size_t droppedBefore = assembler_.DroppedBytes();
-    const std::vector<Frame> requests = assembler_.Feed(buffer, size_t(size), nowUs / 1000);
+    const std::vector<Frame> requests = assembler_.Feed(buffer, size, nowUs / 1000);
     if (assembler_.DroppedBytes() != droppedBefore)
         Log("resync: dropped %zu bytes", assembler_.DroppedBytes() - droppedBefore);
     for (const Frame& request : requests)
@@ -222,16 +144,19 @@ bool Simulator::Transmit(uint64_t nowUs) {
             if (allowed == 0)
                 return true;
         }
-        const ssize_t written = write(master_, front.bytes.data() + front.sent, allowed);
-        if (written < 0) {
-            if (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR) {
-                writeBlocked_ = errno != EINTR;
-                return true;
-            }
-            std::fprintf(stderr, "kx_flam3_sim: write: %s\n", std::strerror(errno));
+        size_t written = 0;
+        switch (line_.Send(front.bytes.data() + front.sent, allowed, written)) {
+        case PseudoTerminal::SendResult::Wrote:
+            break;
+        case PseudoTerminal::SendResult::Full:
+            writeBlocked_ = true;
+            return true;
+        case PseudoTerminal::SendResult::Interrupted:
+            return true;
+        case PseudoTerminal::SendResult::Failed:
             return false;
         }
-        front.sent += size_t(written);
+        front.sent += written;
         if (front.sent < front.bytes.size())
             continue;
         if (options_.lineTime)
@@ -256,14 +181,12 @@ int Simulator::PollTimeoutMs(uint64_t nowUs) const {
 }
 
 bool Simulator::Run() {
-    while (!gStopSignal && !unplugged_) {
-        pollfd line{master_, short(POLLIN | (writeBlocked_ ? POLLOUT : 0)), 0};
-        const int ready = poll(&line, 1, PollTimeoutMs(NowUs()));
-        if (ready < 0 && errno != EINTR) {
-            std::fprintf(stderr, "kx_flam3_sim: poll: %s\n", std::strerror(errno));
+    while (!StopRequested() && !unplugged_) {
+        const PseudoTerminal::WaitResult ready =
+            line_.WaitForLine(writeBlocked_, PollTimeoutMs(NowUs()));
+        if (ready == PseudoTerminal::WaitResult::Failed)
             return false;
-        }
-        if (ready > 0 && (line.revents & POLLIN))
+        if (ready == PseudoTerminal::WaitResult::Input)
             Receive(NowUs());
         if (!Transmit(NowUs()))
             return false;
@@ -308,39 +231,25 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "kx_flam3_sim: %s not found, starting from the defaults\n",
                      options.imagePath.c_str());
 
-    int master = -1;
-    int slave = -1;
-    char slaveName[PATH_MAX] = {};
-    if (openpty(&master, &slave, slaveName, nullptr, nullptr) != 0) {
-        std::fprintf(stderr, "kx_flam3_sim: openpty: %s\n", std::strerror(errno));
+    PseudoTerminal terminal;
+    if (!terminal.Open())
         return 1;
-    }
-    termios settings{};
-    tcgetattr(slave, &settings);
-    cfmakeraw(&settings);
-    cfsetispeed(&settings, B57600);
-    cfsetospeed(&settings, B57600);
-    tcsetattr(slave, TCSANOW, &settings);
-    fcntl(master, F_SETFL, fcntl(master, F_GETFL) | O_NONBLOCK);
 
     // The link exists before the path is announced, so a script may use either at once.
-    if (!options.linkPath.empty() && !MakeLink(options.linkPath, slaveName))
+    if (!options.linkPath.empty() && !terminal.Link(options.linkPath))
         return 1;
-    std::printf("%s\n", slaveName);
+    std::printf("%s\n", terminal.Path().c_str());
     std::fflush(stdout);
 
     InstallStopHandlers();
-    Simulator simulator(options, master, record);
+    Simulator simulator(options, terminal, record);
     const bool ok = simulator.Run();
     simulator.ReportInjectedFaults();
 
     // A hang-up throws away what the tool has not read yet, so the last answers get a moment to
-    // be taken before the master is closed. Closing it ends the terminal: the tool sees a dead
-    // line.
+    // be taken before the terminal is closed.
     if (simulator.Unplugged())
-        WaitUntilRead(slave);
-    close(master);
-    RemoveLink(options.linkPath, slaveName);
-    close(slave);
+        terminal.WaitUntilRead(StopRequested);
+    terminal.Close();
     return ok ? 0 : 1;
 }
