@@ -7,6 +7,7 @@
 #include "ui/Dialogs.h"
 #include "ui/FormAbout.h"
 #include "ui/FormHlav.h"
+#include "ui/text/LanguageTexts.h"
 #include "ui/widgets/MouseCheckBox.h"
 #include "ui/widgets/SpinButton.h"
 #include "ui/widgets/UpDown.h"
@@ -94,12 +95,11 @@ void FormController::ConnectCommands() {
     connect(form_.control<QAbstractButton>("BitBtnServoPlus"), &QAbstractButton::clicked, this,
             [this] { StepServoClick(Step::Up); });
 
-    const char* languages[] = {"MenuEnglish", "MenuGerman", "MenuFrench", "MenuCzech"};
-    for (uint8_t i = 0; i < 4; ++i) {
-        connect(form_.control<QAction>(languages[i]), &QAction::triggered, this,
+    for (uint8_t i = 0; i < kLanguageCount; ++i) {
+        connect(form_.control<QAction>(kLanguageMenuItems[i]), &QAction::triggered, this,
                 [this, i] { MenuLanguageClick(i); });
     }
-    for (int i = 0; i < TFormHlav::kPortCount; ++i)
+    for (int i = 0; i < kPortCount; ++i)
         connect(form_.ComItem(i), &QAction::triggered, this, [this, i] { MenuCom1Click(i); });
 }
 

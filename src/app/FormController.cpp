@@ -25,7 +25,6 @@ namespace kx {
 namespace {
 
 constexpr uint8_t kStartPortIndex = 1;
-const QString kLanguageWords[] = {"ENGLISH", "DEUTSCH", "FRANCE", "CESKY"};
 
 } // namespace
 
@@ -184,7 +183,7 @@ void FormController::OpenPort() {
         dialogs_.showMessage(texts_.MsgComOpenError + "\n" +
                              PortFailureLine(device, port_.openFailure(), port_.errorText(),
                                              choices_.languageIndex));
-    for (int i = 0; i < TFormHlav::kPortCount; ++i)
+    for (int i = 0; i < kPortCount; ++i)
         form_.ComItem(i)->setChecked(i == choices_.portIndex);
 }
 
@@ -205,12 +204,8 @@ void FormController::ClosePort() {
 void FormController::ApplyCommandLineLanguage() {
     if (arguments_.isEmpty())
         return;
-    for (int i = 0; i < 4; ++i) {
-        if (arguments_.first() == kLanguageWords[i]) {
-            choices_.languageIndex = uint8_t(i);
-            return;
-        }
-    }
+    if (const auto language = LanguageFromWord(arguments_.first().toStdString()))
+        choices_.languageIndex = *language;
 }
 
 void FormController::ApplyLanguage() {

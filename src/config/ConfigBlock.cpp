@@ -57,9 +57,9 @@ void NormaliseBlock(ConfigBlock& block) {
 
 void NormaliseBlock(ConfigBlock& block, AppChoices& choices) {
     NormaliseBlock(block);
-    if (choices.languageIndex > 3)
+    if (choices.languageIndex >= kLanguageCount)
         choices.languageIndex = 0;
-    if (choices.portIndex > 19)
+    if (choices.portIndex >= kPortCount)
         choices.portIndex = 0;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "config/AppChoices.h"
+
 #include <cstddef>
 #include <cstdint>
 
@@ -98,12 +100,6 @@ constexpr int MapIndex(int row, int column) {
 constexpr int DataBlockOffset(int blockNumber) {
     return kDataBlockSize * (blockNumber - 1);
 }
-
-// Two application settings that are repaired together with the record.
-struct AppChoices {
-    uint8_t languageIndex = 0; // 0 English, 1 German, 2 French, 3 Czech
-    uint8_t portIndex = 0;     // 0 = Com 1 .. 19 = Com 20
-};
 
 // Repairs every invariant of the record in place (axes, calibration, keying, limits).
 void NormaliseBlock(ConfigBlock& block);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "config/AppChoices.h"
 #include "store/IniFile.h"
 
 #include <map>
@@ -8,9 +9,7 @@
 
 namespace kx {
 
-// The COM menu offers Com 1 ... Com 20, held as port index 0 ... 19.
-constexpr int kPortCount = 20;
-
+// The COM menu offers Com 1 ... Com 20 (kPortCount), held as port index 0 ... 19.
 // Menu caption: "Com 5" for index 4. Empty outside 0 ... 19, as are the device names below.
 std::string PortCaption(int portIndex);
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "config/AppChoices.h"
 #include "link/Display.h"
 
 #include <QHash>
@@ -23,7 +24,6 @@ class TFormHlav : public QMainWindow {
   public:
     static constexpr int kControlTableSize = 326;
     static constexpr int kSpinnerOffset = 138; // a spinner sits this far after its edit
-    static constexpr int kPortCount = 20;
 
     explicit TFormHlav(QWidget* parent = nullptr);
 

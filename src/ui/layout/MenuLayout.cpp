@@ -1,4 +1,5 @@
 #include "ui/layout/LayoutHelpers.h"
+#include "ui/text/LanguageTexts.h"
 
 #include "ui/widgets/Picture.h"
 
@@ -96,10 +97,9 @@ void BuildMenu(QMainWindow* form) {
     QMenu* language = AddMenu(bar, "MenuLanguage", "&Language");
     auto* languages = new QActionGroup(language);
     languages->setObjectName("MenuLanguageGroup");
-    const char* const names[] = {"MenuEnglish", "MenuGerman", "MenuFrench", "MenuCzech"};
-    const char* const captions[] = {"&English", "&German", "&French", "&Czech"};
-    for (int i = 0; i < 4; ++i) {
-        QAction* action = AddItem(language, names[i], captions[i]);
+    const char* const captions[kLanguageCount] = {"&English", "&German", "&French", "&Czech"};
+    for (int i = 0; i < kLanguageCount; ++i) {
+        QAction* action = AddItem(language, kLanguageMenuItems[i], captions[i]);
         action->setCheckable(true);
         action->setChecked(i == 0);
         languages->addAction(action);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "config/AppChoices.h"
 #include "ui/text/MessageTexts.h"
 
 #include <cstdint>
@@ -7,8 +8,6 @@
 #include <vector>
 
 namespace kx {
-
-constexpr int kLanguageCount = 4; // English, German, French, Czech
 
 // What a language text does to the control it names.
 enum class TextKind {

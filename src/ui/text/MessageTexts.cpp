@@ -1,12 +1,12 @@
 #include "ui/text/MessageTexts.h"
 
+#include "config/AppChoices.h"
+
 #include <iterator>
 
 namespace kx {
 
 namespace {
-
-constexpr int kLanguageCount = 4;
 
 // The pickup-error caption is the same width in every language.
 constexpr size_t kPickupErrorWidth = 40;

@@ -1,10 +1,10 @@
 #include "ui/text/PortFailureTexts.h"
 
+#include "config/AppChoices.h"
+
 namespace kx {
 
 namespace {
-
-constexpr int kLanguageCount = 4;
 
 struct Row {
     PortOpenFailure failure;
