@@ -1,8 +1,8 @@
 #include "CliOptions.h"
 
-#include <algorithm>
+#include "config/AppChoices.h"
+
 #include <cstdlib>
-#include <iterator>
 #include <utility>
 
 namespace kx::cli {
@@ -49,8 +49,6 @@ const char* const kUsage =
     "  6  file error; also read's --out file exists and --force was not given\n";
 
 namespace {
-
-const std::string kLanguageWords[] = {"ENGLISH", "DEUTSCH", "FRANCE", "CESKY"};
 
 std::optional<Command> CommandFromWord(const std::string& word) {
     if (word == "read")
@@ -135,12 +133,12 @@ std::optional<CliOptions> ParseCliOptions(int argc, const char* const* argv, std
         }
     }
     if (!language.empty()) {
-        const auto word = std::find(std::begin(kLanguageWords), std::end(kLanguageWords), language);
-        if (word == std::end(kLanguageWords)) {
+        const auto index = LanguageFromWord(language);
+        if (!index) {
             error = "--lang takes ENGLISH, DEUTSCH, FRANCE or CESKY, not '" + language + "'";
             return std::nullopt;
         }
-        options.languageIndex = int(word - std::begin(kLanguageWords));
+        options.languageIndex = *index;
     }
     if (options.command == Command::Help || options.command == Command::Version)
         return options;
