@@ -3,6 +3,7 @@
 #include "config/EditorClamp.h"
 #include "link/PortNames.h"
 #include "store/ConfigFile.h"
+#include "store/FormSettings.h"
 #include "store/IniFile.h"
 #include "store/RecordCopy.h"
 #include "store/TestModeMarker.h"
@@ -20,37 +21,38 @@
 
 namespace kx {
 
-namespace {
-
-const std::string kSection = "FORM_HLAV";
-
-} // namespace
-
 void FormController::LoadSettings() {
     const IniFile ini = ReadSettingsFile(files_.settings);
     // Each key defaults to what the window has now, so a missing file changes nothing but the
     // port: its default, the current index taken as a port number, is Com 1.
+    auto* pages = form_.control<QTabWidget>("PageControl1");
+    FormSettings settings;
+    settings.left = form_.x();
+    settings.top = form_.y();
+    settings.height = form_.height();
+    settings.width = form_.width();
+    settings.comPort = choices_.portIndex;
+    settings.language = choices_.languageIndex;
+    settings.activePage = pages->currentIndex();
+    LoadFormSettings(ini, settings);
     // A stored number of any size still makes a rectangle: bounded far beyond every desktop.
-    auto number = [&ini](const char* key, int now) {
+    auto bounded = [](long number) {
         constexpr long kFarOff = 1L << 20;
-        return int(std::clamp(ini.Integer(kSection, key, now), -kFarOff, kFarOff));
+        return int(std::clamp(number, -kFarOff, kFarOff));
     };
-    const QRect stored(number("Left", form_.x()), number("Top", form_.y()),
-                       number("Width", form_.width()), number("Height", form_.height()));
+    const QRect stored(bounded(settings.left), bounded(settings.top), bounded(settings.width),
+                       bounded(settings.height));
     // A screen unplugged since, or a hand-edited file, must not put the window where no screen
     // shows it, nor make it larger than the screen.
     const QRect placed = FitIntoArea(stored, AvailableAreaFor(stored, form_.screen()));
     form_.move(placed.topLeft());
     form_.resize(placed.size());
     // Low 8 bits first, so that no stored number can overflow the subtraction.
-    choices_.portIndex = uint8_t(uint8_t(ini.Integer(kSection, "ComPort", choices_.portIndex)) - 1);
-    choices_.languageIndex = uint8_t(ini.Integer(kSection, "Language", choices_.languageIndex));
-    form_.control<QLabel>("LabelFile2")
-        ->setText(QString::fromStdString(ini.Text(kSection, "File", "")));
-    lastFilePath_ = ini.Text(kSection, "IniDir", "");
-    auto* pages = form_.control<QTabWidget>("PageControl1");
-    pages->setCurrentIndex(
-        int(ini.Integer(kSection, "PageControl1->ActivePageIndex", pages->currentIndex())));
+    choices_.portIndex = uint8_t(uint8_t(settings.comPort) - 1);
+    choices_.languageIndex = uint8_t(settings.language);
+    form_.control<QLabel>("LabelFile2")->setText(QString::fromStdString(settings.file));
+    lastFilePath_ = settings.iniDir;
+    pages->setCurrentIndex(int(settings.activePage));
     portOverrides_ = PortOverridesFromSettings(ini);
 
     // A copy that can't be read leaves the start-up record: half a copy from a failing disk is
@@ -64,16 +66,17 @@ void FormController::LoadSettings() {
 void FormController::SaveSettings() {
     // The rest of the file (the port devices, anything a user added) is kept as it was.
     IniFile ini = ReadSettingsFile(files_.settings);
-    ini.SetInteger(kSection, "Left", form_.x());
-    ini.SetInteger(kSection, "Top", form_.y());
-    ini.SetInteger(kSection, "Height", form_.height());
-    ini.SetInteger(kSection, "Width", form_.width());
-    ini.SetInteger(kSection, "ComPort", choices_.portIndex + 1);
-    ini.SetInteger(kSection, "Language", choices_.languageIndex);
-    ini.SetText(kSection, "File", form_.control<QLabel>("LabelFile2")->text().toStdString());
-    ini.SetText(kSection, "IniDir", lastFilePath_);
-    ini.SetInteger(kSection, "PageControl1->ActivePageIndex",
-                   form_.control<QTabWidget>("PageControl1")->currentIndex());
+    FormSettings settings;
+    settings.left = form_.x();
+    settings.top = form_.y();
+    settings.height = form_.height();
+    settings.width = form_.width();
+    settings.comPort = choices_.portIndex + 1;
+    settings.language = choices_.languageIndex;
+    settings.file = form_.control<QLabel>("LabelFile2")->text().toStdString();
+    settings.iniDir = lastFilePath_;
+    settings.activePage = form_.control<QTabWidget>("PageControl1")->currentIndex();
+    SaveFormSettings(ini, settings);
     // Failures stay silent at shutdown; the safe writes leave the previous files whole.
     WriteTextFileSafely(files_.settings, [&ini](std::ostream& out) { ini.Save(out); });
     WriteTextFileSafely(files_.recordCopy,

@@ -1,0 +1,47 @@
+#include "store/FormSettings.h"
+
+namespace kx {
+
+namespace {
+
+const std::string kSection = "FORM_HLAV";
+
+struct Key {
+    const char* name;
+    long FormSettings::*number; // one of the two is set
+    std::string FormSettings::*text;
+};
+
+const Key kKeys[] = {
+    {"Left", &FormSettings::left, nullptr},
+    {"Top", &FormSettings::top, nullptr},
+    {"Height", &FormSettings::height, nullptr},
+    {"Width", &FormSettings::width, nullptr},
+    {"ComPort", &FormSettings::comPort, nullptr},
+    {"Language", &FormSettings::language, nullptr},
+    {"File", nullptr, &FormSettings::file},
+    {"IniDir", nullptr, &FormSettings::iniDir},
+    {"PageControl1->ActivePageIndex", &FormSettings::activePage, nullptr},
+};
+
+} // namespace
+
+void LoadFormSettings(const IniFile& ini, FormSettings& settings) {
+    for (const Key& key : kKeys) {
+        if (key.number)
+            settings.*key.number = ini.Integer(kSection, key.name, settings.*key.number);
+        else
+            settings.*key.text = ini.Text(kSection, key.name, settings.*key.text);
+    }
+}
+
+void SaveFormSettings(IniFile& ini, const FormSettings& settings) {
+    for (const Key& key : kKeys) {
+        if (key.number)
+            ini.SetInteger(kSection, key.name, settings.*key.number);
+        else
+            ini.SetText(kSection, key.name, settings.*key.text);
+    }
+}
+
+} // namespace kx
