@@ -5,6 +5,7 @@
 #include "config/ConfigBlock.h"
 #include "link/MonitorTelegram.h"
 #include "link/OperatingPoint.h"
+#include "present/LinkPresenter.h"
 #include "store/ConfigFile.h"
 #include "support/TelegramBytes.h"
 #include "ui/text/MessageTexts.h"
@@ -74,15 +75,15 @@ void DecodeMonitorTelegram(benchmark::State& state) {
     kx::MessageTexts texts;
     kx::LoadMessageTexts(texts, 0);
     kx::LiveValues live;
-    kx::MonitorDisplay display;
+    kx::MonitorState monitor;
     CallTimes times;
     int rpm = 0;
     for (auto _ : state) {
         rpm = (rpm + 37) % 15000; // a different speed every time, so every caption is rebuilt
         const auto frame = kx::LiveTelegram(rpm, rpm % 101, rpm % 1024);
         times.Time([&] {
-            benchmark::DoNotOptimize(
-                kx::DecodeMonitorTelegram(frame.data(), block, texts, true, live, display));
+            if (kx::DecodeMonitorTelegram(frame.data(), block, true, live, monitor))
+                benchmark::DoNotOptimize(kx::PresentMonitor(live, monitor, texts));
         });
     }
     times.Publish(state);

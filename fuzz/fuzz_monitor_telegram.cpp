@@ -5,6 +5,7 @@
 #include "config/ConfigBlock.h"
 #include "link/Frame.h"
 #include "link/MonitorTelegram.h"
+#include "present/LinkPresenter.h"
 #include "ui/text/MessageTexts.h"
 
 #include <algorithm>
@@ -34,14 +35,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     kx::LiveValues live;
     live.liveRpm = 1234;
-    kx::MonitorDisplay display;
+    kx::MonitorState state;
     const bool servoVisible = size % 2 == 0;
-    if (!kx::DecodeMonitorTelegram(frame.get(), block, texts, servoVisible, live, display)) {
-        Require(live.liveRpm == 1234 && display.LabelRpm == kx::MonitorDisplay().LabelRpm,
+    if (!kx::DecodeMonitorTelegram(frame.get(), block, servoVisible, live, state)) {
+        Require(live.liveRpm == 1234 && state.rpmPercent == 0 && !state.advance[0] &&
+                    !state.mismatchedVersion,
                 "a dropped telegram changed the display");
         return 0;
     }
-    Require(display.CGaugeRpm >= 0 && display.CGaugeRpm <= 100, "RPM gauge out of range");
+    Require(state.rpmPercent >= 0 && state.rpmPercent <= 100, "RPM gauge out of range");
+    const kx::MonitorDisplay display = kx::PresentMonitor(live, state, texts);
+    Require(display.CGaugeRpm == state.rpmPercent, "RPM gauge differs from its state");
     Require(display.CGaugeTps >= 0 && display.CGaugeTps <= 100, "throttle gauge out of range");
     return 0;
 }

@@ -13,7 +13,6 @@
 #include "link/Frame.h"
 #include "link/SerialPort.h"
 #include "link/TransferEngine.h"
-#include "ui/text/MessageTexts.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -80,7 +79,10 @@ class Events : public kx::TransferEvents {
     int verifyPassed = 0;
     void showRecord() override {}
     void clearFileName() override {}
-    void showModalMessage(const std::string&) override {}
+    void versionMismatch(int pcVersion, int unitVersion) override {
+        Require(pcVersion == kx::kProtocolVersion && unitVersion != pcVersion,
+                "a version mismatch reported on matching versions");
+    }
     void exchangeEnded(kx::ExchangeResult result, kx::TransferMode) override {
         if (result == kx::ExchangeResult::VerifyPassed)
             ++verifyPassed;
@@ -89,8 +91,7 @@ class Events : public kx::TransferEvents {
 
 class Harness {
   public:
-    Harness() : block_(kx::StartupBlock()), engine_(block_, texts_, port_, events_) {
-        kx::LoadMessageTexts(texts_, 0);
+    Harness() : block_(kx::StartupBlock()), engine_(block_, port_, events_) {
         port_.block = &block_;
         port_.engine = &engine_;
     }
@@ -239,7 +240,6 @@ class Harness {
             Require(block_ == before, "the information block changed the record");
     }
 
-    kx::MessageTexts texts_;
     kx::ConfigBlock block_;
     CheckingPort port_;
     Events events_;

@@ -31,7 +31,7 @@ constexpr uint8_t kStartPortIndex = 1;
 FormController::FormController(TFormHlav& form, SerialPort& port, Dialogs& dialogs,
                                QStringList arguments)
     : form_(form), port_(port), dialogs_(dialogs), arguments_(std::move(arguments)),
-      link_(block_, texts_, port_, *this), binding_(form), monitorPanel_(form), viewRules_(form) {
+      link_(block_, port_, *this), binding_(form), monitorPanel_(form), viewRules_(form) {
     timer1_.setInterval(DeviceLink::kTickMs);
     timer1_.setTimerType(Qt::PreciseTimer);
     connect(&timer1_, &QTimer::timeout, this, &FormController::Timer1Timer);
@@ -88,7 +88,7 @@ void FormController::Timer1Timer() {
 }
 
 void FormController::ApplyLinkStates() {
-    const StatusDisplay& status = link_.engine().status();
+    const StatusDisplay& status = statusPresenter_.Present(link_.engine().state(), texts_);
     auto* label = form_.control<QLabel>("LabelHlaseni");
     TFormHlav::ApplyLabel(label, status.LabelHlaseni);
     label->setVisible(status.labelVisible);
@@ -99,7 +99,7 @@ void FormController::ApplyLinkStates() {
     gauge->setVisible(status.gaugeVisible);
     if (link_.telegramCount() != telegramsShown_) {
         telegramsShown_ = link_.telegramCount();
-        monitorPanel_.Apply(link_.monitor());
+        monitorPanel_.Apply(PresentMonitor(link_.live(), link_.monitor(), texts_));
     }
     form_.control<QLabel>("LabelSpojeni")->setVisible(link_.connectionLost());
     form_.control<QLabel>("LabelVersion")->setVisible(link_.monitor().versionVisible);
@@ -224,12 +224,13 @@ void FormController::clearFileName() {
     form_.control<QLabel>("LabelFile2")->setText(QString());
 }
 
-void FormController::showModalMessage(const std::string& text) {
+void FormController::versionMismatch(int pcVersion, int unitVersion) {
     // This comes from inside a tick, and Qt starts no tick while the last one has not returned:
     // a box opened here would stop the receive poll, the monitor requests and the link watch
     // until the user closed it. Opened once the tick is over, it runs with the ticks going on;
     // the exchange is idle by then, so they only poll and ask for live data.
     ++queuedMessages_;
+    const std::string text = VersionMismatchText(texts_, pcVersion, unitVersion);
     QMetaObject::invokeMethod(
         this, [this, text] { ShowQueuedMessage(text); }, Qt::QueuedConnection);
 }

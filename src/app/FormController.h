@@ -5,6 +5,7 @@
 #include "config/ConfigBlock.h"
 #include "config/MapTools.h"
 #include "link/DeviceLink.h"
+#include "present/LinkPresenter.h"
 #include "store/qt/SettingsFiles.h"
 #include "ui/EditorBinding.h"
 #include "ui/ViewRulesApplier.h"
@@ -70,8 +71,8 @@ class FormController : public QObject, private TransferEvents {
     // TransferEvents
     void showRecord() override;
     void clearFileName() override;
-    void showModalMessage(const std::string& text) override;
     void exchangeEnded(ExchangeResult, TransferMode) override {}
+    void versionMismatch(int pcVersion, int unitVersion) override;
 
     void ConnectCommands();
     void WatchEdit(QLineEdit* edit);
@@ -127,6 +128,7 @@ class FormController : public QObject, private TransferEvents {
     DeviceLink link_;
     EditorBinding binding_;
     MonitorPanel monitorPanel_;
+    StatusPresenter statusPresenter_;
     ViewRulesApplier viewRules_;
     std::optional<OperatingPointMarker> marker_; // needs the filled ControlTable
     OperatingPoint point_;

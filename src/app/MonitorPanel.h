@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/MonitorTelegram.h"
+#include "present/LinkPresenter.h"
 
 #include <vector>
 

@@ -99,11 +99,11 @@ void FormController::BeginPrint() {
     // Heading: the language's words, the short date, four blanks, the long time.
     const QLocale locale;
     const QDateTime now = QDateTime::currentDateTime();
-    StatusDisplay& status = link_.engine().status();
-    status.LabelHlaseni = {
-        texts_.MsgPrintDateTime + locale.toString(now.date(), QLocale::ShortFormat).toStdString() +
-            "    " + locale.toString(now.time(), QLocale::LongFormat).toStdString(),
-        Colour::White};
+    TransferState& status = link_.engine().state();
+    statusPresenter_.ShowOwnMessage(
+        {texts_.MsgPrintDateTime + locale.toString(now.date(), QLocale::ShortFormat).toStdString() +
+             "    " + locale.toString(now.time(), QLocale::LongFormat).toStdString(),
+         Colour::White});
     status.labelVisible = true;
     status.messageHold = TransferEngine::kMessageHold;
     status.gaugeVisible = false;
@@ -117,7 +117,7 @@ void FormController::BeginPrint() {
 void FormController::EndPrint() {
     printView_ = false;
     ApplyViewRules();
-    link_.engine().status().LabelHlaseni.colour = Colour::ButtonFace;
+    statusPresenter_.SetColour(Colour::ButtonFace);
     ApplyLinkStates();
     if (unprintedPages_.empty())
         return;

@@ -2,15 +2,13 @@
 
 namespace kx {
 
-DeviceLink::DeviceLink(ConfigBlock& block, const MessageTexts& texts, SerialPort& port,
-                       TransferEvents& events)
-    : engine_(block, texts, port, events), block_(block), texts_(texts), port_(port) {}
+DeviceLink::DeviceLink(ConfigBlock& block, SerialPort& port, TransferEvents& events)
+    : engine_(block, port, events), block_(block), port_(port) {}
 
 void DeviceLink::Tick(bool printView, bool servoGroupVisible) {
     if (const auto frame = PollReceive(port_, rxBuffer_)) {
         if (IsMonitorFrame(*frame)) {
-            if (DecodeMonitorTelegram(frame->data(), block_, texts_, servoGroupVisible, live_,
-                                      monitor_)) {
+            if (DecodeMonitorTelegram(frame->data(), block_, servoGroupVisible, live_, monitor_)) {
                 linkSilence_ = 0;
                 lastTelegram_ = ParseMonitorTelegram(frame->data());
                 ++telegramCount_;
@@ -26,7 +24,7 @@ void DeviceLink::Tick(bool printView, bool servoGroupVisible) {
 
     engine_.TransferTick(live_.saveCountdown);
 
-    StatusDisplay& status = engine_.status();
+    TransferState& status = engine_.state();
     if (status.messageHold > 0) {
         --status.messageHold;
         status.labelVisible = !printView;

@@ -17,8 +17,7 @@ class DeviceLink {
     static constexpr int kTickMs = 55;          // the period Tick() must be called with
     static constexpr uint8_t kSilentTicks = 18; // "No Connection" after this many ticks
 
-    DeviceLink(ConfigBlock& block, const MessageTexts& texts, SerialPort& port,
-               TransferEvents& events);
+    DeviceLink(ConfigBlock& block, SerialPort& port, TransferEvents& events);
 
     // printView hides the status and connection labels while the window is printed;
     // servoGroupVisible is passed on to the monitor's servo labels.
@@ -27,7 +26,7 @@ class DeviceLink {
     TransferEngine& engine() { return engine_; }
     const TransferEngine& engine() const { return engine_; }
     const LiveValues& live() const { return live_; }
-    const MonitorDisplay& monitor() const { return monitor_; }
+    const MonitorState& monitor() const { return monitor_; }
     const MonitorTelegram& lastTelegram() const { return lastTelegram_; }
     // Counts valid telegrams, so a reader can tell a fresh one from the last one.
     uint32_t telegramCount() const { return telegramCount_; }
@@ -42,12 +41,11 @@ class DeviceLink {
     TransferEngine engine_;
     ReceiveBuffer rxBuffer_;
     LiveValues live_;
-    MonitorDisplay monitor_;
+    MonitorState monitor_;
     MonitorTelegram lastTelegram_;
     uint32_t telegramCount_ = 0;
     int lastAnsweredCommand_ = -1;
     ConfigBlock& block_;
-    const MessageTexts& texts_;
     SerialPort& port_;
     uint8_t linkSilence_ = kSilentTicks; // no unit seen yet
     bool connectionLost_ = false;

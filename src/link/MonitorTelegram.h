@@ -1,14 +1,12 @@
 #pragma once
 
 #include "config/ConfigBlock.h"
-#include "link/Display.h"
 #include "link/Frame.h"
 
 #include <cstdint>
+#include <optional>
 
 namespace kx {
-
-struct MessageTexts;
 
 // The unit's live-data answer (first byte 0xB0). 16-bit values travel least significant byte
 // first; flags are bytes where any non-zero value means on.
@@ -60,39 +58,57 @@ struct LiveValues {
     uint16_t saveCountdown = 0;
 };
 
-// Captions, colours and gauge values of the monitor panel, named after the controls showing them.
-struct MonitorDisplay {
-    LabelState LabelRpm;
-    int CGaugeRpm = 0; // percent of the rev limiter, 0..100
-    LabelState LabelNapeti;
-    LabelState LabelBlocking1;
-    LabelState LabelAdvance1;
-    LabelState LabelAdvance2;
-    LabelState LabelMonPilotLight;
-    LabelState LabelMonSnimac1;
-    LabelState LabelMonSnimac2;
-    LabelState LabelTpsMon;
-    int CGaugeTps = 0;
-    LabelState LabelPriveraPoz;
-    LabelState LabelPriveraMer;
-    bool servoLabelsVisible = false; // follows the servo group's visibility
-    LabelState LabelVersion;
-    bool versionVisible = false;
-    bool eeDataErrorVisible = false; // LabelEeDataErr
-    LabelState LabelPocetProgramovani;
-    LabelState LabelTest[8];
-    LabelState LabelMonInput1In;
-    LabelState LabelMonInput2In;
-    LabelState LabelClutchMon;
-    LabelState LabelMonStartLimiterOut;
-    LabelState LabelMonRetard;
-    LabelState LabelKillSwitch;
+// How far a live value is from its normal range.
+enum class Level : uint8_t { Normal, Warning, Alarm };
+
+// One advance line of the monitor panel.
+struct AdvanceReading {
+    int output = 0;           // 1 or 2 for a line of its own output; 0 for both outputs on one line
+    bool pickupFault = false; // the pick-up sees noise or the lobe count is wrong
+    int advance = 0;          // degrees
+    int limit = 0;            // degrees, 0 = no limit reported
+    Level level = Level::Normal; // a warning at the limit
 };
 
-// Checks a received telegram and, when valid, updates the live values and the whole panel.
+// The monitor panel's states from the last valid telegram, beside the live values: levels, flags
+// and the numbers shown. A state no telegram has set yet is empty.
+struct MonitorState {
+    Level rpmLevel = Level::Normal;
+    int rpmPercent = 0; // of the rev limiter, 0..100
+    uint16_t supplyMv = 0;
+    Level supplyLevel = Level::Normal;
+    bool motorOff = false;
+    // Line 1 always; line 2 only for the bike type with two outputs set up by hand, else it keeps
+    // what it had.
+    std::optional<AdvanceReading> advance[2];
+    bool pilotLightOn = false;
+    bool pickupRunning[2] = {};
+    bool tpsError = false;
+    Level tpsLevel = Level::Normal; // an error only alarms when the map uses the throttle
+    bool servoVisible = false;      // follows the servo group's visibility
+    int servoDesiredMv = 0;
+    int servoMeasuredMv = 0;
+    bool servoOk = false;
+    // LabelVersion shows while the unit's version differs and the link is up; the last version
+    // that differed stays while it is hidden.
+    bool versionVisible = false;
+    std::optional<int> mismatchedVersion;
+    bool eepromError = false; // LabelEeDataErr
+    uint16_t programCount = 0;
+    uint16_t testValue[8] = {};
+    bool inputGrounded[2] = {};
+    bool clutchActive = false;
+    bool startLimiterActive = false;
+    bool retardActive = false;
+    bool killSwitchActive = false;
+};
+
+// The unit version this program's monitor telegram belongs to.
+constexpr int kExpectedUnitVersion = 50;
+
+// Checks a received telegram and, when valid, updates the live values and the panel's states.
 // Returns false (changing nothing) for a wrong first byte or check byte.
-bool DecodeMonitorTelegram(const uint8_t* frame, const ConfigBlock& block,
-                           const MessageTexts& texts, bool servoGroupVisible, LiveValues& live,
-                           MonitorDisplay& display);
+bool DecodeMonitorTelegram(const uint8_t* frame, const ConfigBlock& block, bool servoGroupVisible,
+                           LiveValues& live, MonitorState& state);
 
 } // namespace kx

@@ -1,10 +1,8 @@
 #include "link/TransferEngine.h"
 
 #include "link/SerialPort.h"
-#include "ui/text/MessageTexts.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 
 namespace kx {
@@ -18,32 +16,32 @@ constexpr int kNoReadingOffset = 1; // the unit may report its own "No Reading" 
 
 } // namespace
 
-TransferEngine::TransferEngine(ConfigBlock& block, const MessageTexts& texts, SerialPort& port,
-                               TransferEvents& events)
-    : block_(block), texts_(texts), port_(port), events_(events) {}
+TransferEngine::TransferEngine(ConfigBlock& block, SerialPort& port, TransferEvents& events)
+    : block_(block), port_(port), events_(events) {}
 
 void TransferEngine::StartProgram() {
-    Start(ModeProgram, kCommandProgramInfo, texts_.MsgProgramming);
+    Start(ModeProgram, kCommandProgramInfo, StatusMessage::Programming);
 }
 
 void TransferEngine::StartVerify() {
-    Start(ModeVerify, kCommandVerify, texts_.MsgVerifying);
+    Start(ModeVerify, kCommandVerify, StatusMessage::Verifying);
 }
 
 void TransferEngine::StartRead() {
     events_.clearFileName();
-    Start(ModeRead, kCommandRead, texts_.MsgReading);
+    Start(ModeRead, kCommandRead, StatusMessage::Reading);
 }
 
-void TransferEngine::Start(TransferMode mode, uint8_t command, const std::string& caption) {
-    transferMode_ = mode;
+void TransferEngine::Start(TransferMode mode, uint8_t command, StatusMessage message) {
+    state_.mode = mode;
+    state_.outcome = TransferOutcome::None;
     commandByte_ = command;
     sendCount_ = 0;
-    ShowStatus(caption, Colour::ButtonFace);
+    Report(message);
     // The gauge may still have the saving scale; every exchange counts its steps out of two.
-    status_.gaugeMaximum = 2;
-    status_.gaugeProgress = 0;
-    status_.gaugeVisible = true;
+    state_.steps = 2;
+    state_.step = 0;
+    state_.gaugeVisible = true;
 }
 
 void TransferEngine::CheckAutoProgram(bool programAfterChange) {
@@ -62,24 +60,16 @@ void TransferEngine::CheckAutoProgram(bool programAfterChange) {
 }
 
 void TransferEngine::TransferTick(uint16_t saveCountdown) {
-    if (transferMode_ != ModeIdle) {
-        if (transferMode_ == ModeRead)
+    if (state_.mode != ModeIdle) {
+        if (state_.mode == ModeRead)
             programDone_ = false;
         if (++tickCounter_ < kRepeatTicks)
             return;
         tickCounter_ = 0;
-        if (++sendCount_ <= kMaxSends) {
+        if (++sendCount_ <= kMaxSends)
             SendRequest();
-            return;
-        }
-        const TransferMode failed = transferMode_;
-        ShowStatus(failed == ModeProgram  ? texts_.MsgProgramError
-                   : failed == ModeVerify ? texts_.MsgVerifyError
-                                          : texts_.MsgReadError,
-                   Colour::Red);
-        programDone_ = false;
-        transferMode_ = ModeIdle;
-        events_.exchangeEnded(ExchangeResult::Failed, failed);
+        else
+            Fail();
         return;
     }
 
@@ -88,113 +78,140 @@ void TransferEngine::TransferTick(uint16_t saveCountdown) {
         SendMonitorRequest();
     }
     if (saveCountdown > 0) {
-        ShowStatus(texts_.MsgSaving, Colour::ButtonFace);
-        status_.gaugeMaximum = 100;
-        status_.gaugeProgress = status_.gaugeMaximum *
-                                (kSaveFullScale - std::min<int>(saveCountdown, kSaveFullScale)) /
-                                kSaveFullScale;
-    } else {
-        status_.gaugeMaximum = 2;
-        if (programDone_) {
-            status_.LabelHlaseni.caption = texts_.MsgProgramming + ": OK";
-            status_.gaugeProgress = status_.gaugeMaximum;
-        }
+        ShowSaving(saveCountdown);
+        return;
+    }
+    state_.steps = 2;
+    if (programDone_) {
+        // Given again every idle tick, but without holding the label any longer.
+        state_.message = StatusMessage::Programmed;
+        ++state_.messageCount;
+        state_.step = state_.steps;
     }
 }
 
+void TransferEngine::Fail() {
+    const TransferMode failed = state_.mode;
+    state_.failedExchange = failed;
+    Report(StatusMessage::Failed);
+    state_.outcome = TransferOutcome::Failed;
+    programDone_ = false;
+    state_.mode = ModeIdle;
+    events_.exchangeEnded(ExchangeResult::Failed, failed);
+}
+
+void TransferEngine::ShowSaving(uint16_t saveCountdown) {
+    Report(StatusMessage::Saving);
+    state_.steps = 100;
+    state_.step = state_.steps * (kSaveFullScale - std::min<int>(saveCountdown, kSaveFullScale)) /
+                  kSaveFullScale;
+}
+
 bool TransferEngine::HandleAnswer(const uint8_t* received) {
-    // Work on a copy: a modal message below runs nested ticks that reuse the receive buffer.
+    // Work on a copy: the events below may run nested ticks that reuse the receive buffer.
     Frame frame;
     std::copy(received, received + kFrameSize, frame.begin());
     const uint8_t* payload = frame.data() + 1;
 
+    if (!ValidAnswer(frame))
+        return false;
+    events_.unitBlockReceived(state_.mode, blockNumber_, payload);
+    // Not accepted: repeated by TransferTick, unless the unit's version ended the exchange.
+    if (!AcceptBlock(payload))
+        return true;
+    if (blockNumber_ < 2)
+        AskNextBlock();
+    else
+        FinishExchange();
+    return true;
+}
+
+bool TransferEngine::ValidAnswer(const Frame& frame) {
     if (!HasValidCheckByte(frame.data()))
         return false;
     blockNumber_ = commandByte_ & kBlockMask;
     if (blockNumber_ > 2)
         return false;
-    if (frame[0] != (commandByte_ ^ kAnswerBit) || transferMode_ == ModeIdle)
-        return false;
-    events_.unitBlockReceived(transferMode_, blockNumber_, payload);
+    return frame[0] == (commandByte_ ^ kAnswerBit) && state_.mode != ModeIdle;
+}
 
-    bool accepted = false;
-    switch (transferMode_) {
+bool TransferEngine::AcceptBlock(const uint8_t* payload) {
+    switch (state_.mode) {
     case ModeProgram:
-        if (blockNumber_ == 0) {
-            TakeUnitInfo(payload);
-            NormaliseBlock(block_);
-            events_.showRecord();
-            if (unitInfo_.protocolVersion() != kProtocolVersion) {
-                VersionFailure();
-                return true;
-            }
-            accepted = true;
-        } else {
-            accepted = PayloadMatchesRecord(payload, false);
-        }
-        break;
+        return AcceptProgramBlock(payload);
     case ModeVerify:
-        accepted = blockNumber_ != 0 && PayloadMatchesRecord(payload, true);
-        break;
+        return blockNumber_ != 0 && PayloadMatchesRecord(payload, true);
     case ModeRead:
-        if (blockNumber_ == 0) {
-            TakeUnitInfo(payload);
-            if (unitInfo_.protocolVersion() != kProtocolVersion) {
-                NormaliseBlock(block_);
-                events_.showRecord();
-                VersionFailure();
-                return true;
-            }
-        } else if (blockNumber_ == 1) {
-            std::copy(payload, payload + kDataBlockSize, pendingBlock1_);
-        } else {
-            std::copy(pendingBlock1_, pendingBlock1_ + kDataBlockSize, block_.bytes());
-            std::copy(payload, payload + kDataBlockSize, block_.bytes() + DataBlockOffset(2));
-        }
-        accepted = true;
-        break;
+        return AcceptReadBlock(payload);
     case ModeIdle:
         break;
     }
-    if (!accepted)
-        return true; // repeated by TransferTick
+    return false;
+}
 
-    if (blockNumber_ < 2) {
-        ++status_.gaugeProgress;
-        ++commandByte_;
-        sendCount_ = 1;
-        SendRequest();
+bool TransferEngine::AcceptProgramBlock(const uint8_t* payload) {
+    if (blockNumber_ != 0)
+        return PayloadMatchesRecord(payload, false);
+    TakeUnitInfo(payload);
+    NormaliseBlock(block_);
+    events_.showRecord();
+    if (unitInfo_.protocolVersion() == kProtocolVersion)
         return true;
-    }
-    switch (transferMode_) {
-    case ModeVerify:
-        status_.gaugeProgress = status_.gaugeMaximum;
-        ShowStatus(texts_.MsgVerifying + ": OK", Colour::ButtonFace);
-        transferMode_ = ModeIdle;
-        events_.exchangeEnded(ExchangeResult::VerifyPassed, ModeVerify);
-        break;
-    case ModeProgram:
-        programDone_ = true;
-        GoOnToVerify();
-        break;
-    case ModeRead:
+    VersionFailure();
+    return false;
+}
+
+bool TransferEngine::AcceptReadBlock(const uint8_t* payload) {
+    if (blockNumber_ == 0) {
+        TakeUnitInfo(payload);
+        if (unitInfo_.protocolVersion() == kProtocolVersion)
+            return true;
         NormaliseBlock(block_);
         events_.showRecord();
-        GoOnToVerify();
-        break;
-    case ModeIdle:
-        break;
+        VersionFailure();
+        return false;
+    }
+    if (blockNumber_ == 1) {
+        std::copy(payload, payload + kDataBlockSize, pendingBlock1_);
+    } else {
+        std::copy(pendingBlock1_, pendingBlock1_ + kDataBlockSize, block_.bytes());
+        std::copy(payload, payload + kDataBlockSize, block_.bytes() + DataBlockOffset(2));
     }
     return true;
 }
 
+void TransferEngine::AskNextBlock() {
+    ++state_.step;
+    ++commandByte_;
+    sendCount_ = 1;
+    SendRequest();
+}
+
+void TransferEngine::FinishExchange() {
+    if (state_.mode == ModeVerify) {
+        state_.step = state_.steps;
+        Report(StatusMessage::VerifyPassed);
+        state_.outcome = programDone_ ? TransferOutcome::Programmed : TransferOutcome::VerifyPassed;
+        state_.mode = ModeIdle;
+        events_.exchangeEnded(ExchangeResult::VerifyPassed, ModeVerify);
+        return;
+    }
+    if (state_.mode == ModeProgram) {
+        programDone_ = true;
+    } else {
+        NormaliseBlock(block_);
+        events_.showRecord();
+    }
+    GoOnToVerify();
+}
+
 void TransferEngine::GoOnToVerify() {
-    transferMode_ = ModeVerify;
+    state_.mode = ModeVerify;
     commandByte_ = kCommandVerify;
     sendCount_ = 1;
     SendRequest();
-    ShowStatus(texts_.MsgVerifying + ":", Colour::ButtonFace);
-    status_.gaugeProgress = 0;
+    Report(StatusMessage::VerifyingWritten);
+    state_.step = 0;
 }
 
 void TransferEngine::SendRequest() {
@@ -202,7 +219,7 @@ void TransferEngine::SendRequest() {
     blockNumber_ = commandByte_ & kBlockMask;
     Frame frame{};
     frame[0] = commandByte_;
-    if (transferMode_ != ModeRead && blockNumber_ != 0) {
+    if (state_.mode != ModeRead && blockNumber_ != 0) {
         const uint8_t* image = block_.bytes() + DataBlockOffset(blockNumber_);
         std::copy(image, image + kPayloadSize, frame.begin() + 1);
     }
@@ -217,10 +234,11 @@ void TransferEngine::SendMonitorRequest() {
     port_.transmit(frame.data(), frame.size());
 }
 
-void TransferEngine::ShowStatus(const std::string& caption, Colour colour) {
-    status_.LabelHlaseni = {caption, colour};
-    status_.messageHold = kMessageHold;
-    status_.labelVisible = true;
+void TransferEngine::Report(StatusMessage message) {
+    state_.message = message;
+    ++state_.messageCount;
+    state_.messageHold = kMessageHold;
+    state_.labelVisible = true;
 }
 
 bool TransferEngine::PayloadMatchesRecord(const uint8_t* payload, bool skipNoReading) const {
@@ -240,15 +258,13 @@ void TransferEngine::TakeUnitInfo(const uint8_t* payload) {
 }
 
 void TransferEngine::VersionFailure() {
-    const TransferMode failed = transferMode_;
-    transferMode_ = ModeIdle;
-    char detail[32];
-    std::snprintf(detail, sizeof detail, "  PC-%d, IGN-%d", kProtocolVersion,
-                  unitInfo_.protocolVersion());
+    const TransferMode failed = state_.mode;
+    state_.mode = ModeIdle;
+    state_.outcome = TransferOutcome::VersionMismatch;
     events_.exchangeEnded(ExchangeResult::VersionMismatch, failed);
-    events_.showModalMessage(texts_.MsgVersionMismatch + detail);
-    transferMode_ = ModeIdle;
-    status_.messageHold = 0;
+    events_.versionMismatch(kProtocolVersion, unitInfo_.protocolVersion());
+    // The message box says it all; the status label goes at once.
+    state_.messageHold = 0;
 }
 
 } // namespace kx

@@ -1,27 +1,45 @@
 #pragma once
 
 #include "config/ConfigBlock.h"
-#include "link/Display.h"
 #include "link/Frame.h"
 #include "link/UnitInfo.h"
 
 #include <cstdint>
-#include <string>
 
 namespace kx {
 
 class SerialPort;
-struct MessageTexts;
 
 enum TransferMode : uint8_t { ModeIdle = 0, ModeProgram = 1, ModeVerify = 2, ModeRead = 3 };
 
-// What the status label LabelHlaseni and the progress gauge CGaugeProgram should show.
-struct StatusDisplay {
-    LabelState LabelHlaseni;
-    bool labelVisible = false;
-    int gaugeMaximum = 2;
-    int gaugeProgress = 0;
+// What the status label LabelHlaseni reports: the exchange under way, how it ended, or the unit
+// storing. The window words it; the engine only says which.
+enum class StatusMessage : uint8_t {
+    None,             // nothing reported yet
+    Programming,      // a program started
+    Verifying,        // a verify started
+    Reading,          // a read started
+    VerifyingWritten, // the verify that follows every program and read
+    VerifyPassed,
+    Programmed, // the verify after a program passed; given again every idle tick while it holds
+    Failed,     // the exchange in failedExchange ran out of repeats
+    Saving,     // the unit stores its new configuration
+};
+
+enum class TransferOutcome : uint8_t { None, VerifyPassed, Programmed, Failed, VersionMismatch };
+
+// The exchange's state as the status label and the progress gauge CGaugeProgram show it.
+struct TransferState {
+    TransferMode mode = ModeIdle;
+    StatusMessage message = StatusMessage::None;
+    // Counts the messages given, so a reader can tell a message given again from one held.
+    uint32_t messageCount = 0;
+    TransferOutcome outcome = TransferOutcome::None; // of the last exchange; None while one runs
+    TransferMode failedExchange = ModeIdle;          // with Failed: the exchange that failed
+    int step = 0;  // gauge progress: blocks done, or percent stored while saving
+    int steps = 2; // gauge maximum
     bool gaugeVisible = false;
+    bool labelVisible = false;
     uint8_t messageHold = 0; // ticks the label stays; every status message sets 200
 };
 
@@ -36,9 +54,10 @@ class TransferEvents {
     virtual void showRecord() = 0;
     // A read started: the record no longer belongs to a file.
     virtual void clearFileName() = 0;
-    // Shown modally. Ticks may run while it is open; the exchange is idle by then.
-    virtual void showModalMessage(const std::string& text) = 0;
     virtual void exchangeEnded(ExchangeResult result, TransferMode mode) = 0;
+    // The unit speaks another protocol version; the exchange has ended. The window tells the user
+    // modally, and ticks may run while it does: the exchange is idle by then.
+    virtual void versionMismatch(int pcVersion, int unitVersion) = 0;
     // An answer to the request in flight arrived, before it is judged: the unit's information
     // block (block 0), or its bytes of block 1 or 2 as it holds them (a program's echo in
     // ModeProgram). The window has no use for it; the command-line tool reports from it.
@@ -57,8 +76,7 @@ class TransferEngine {
     static constexpr uint8_t kMessageHold = 200;
     static constexpr int kSaveFullScale = 414;
 
-    TransferEngine(ConfigBlock& block, const MessageTexts& texts, SerialPort& port,
-                   TransferEvents& events);
+    TransferEngine(ConfigBlock& block, SerialPort& port, TransferEvents& events);
 
     // The caller takes the form into the record, normalises and shows it before program and
     // verify; read and the automatic program do not.
@@ -74,7 +92,7 @@ class TransferEngine {
     // its payload was accepted or not.
     bool HandleAnswer(const uint8_t* frame);
 
-    TransferMode transferMode() const { return transferMode_; }
+    TransferMode transferMode() const { return state_.mode; }
     uint8_t commandByte() const { return commandByte_; }
     uint8_t blockNumber() const { return blockNumber_; }
     uint8_t tickCounter() const { return tickCounter_; }
@@ -82,32 +100,38 @@ class TransferEngine {
     bool programDone() const { return programDone_; }
     void clearProgramDone() { programDone_ = false; }
     const UnitInfo& unitInfo() const { return unitInfo_; }
-    StatusDisplay& status() { return status_; }
-    const StatusDisplay& status() const { return status_; }
+    TransferState& state() { return state_; }
+    const TransferState& state() const { return state_; }
 
   private:
-    void Start(TransferMode mode, uint8_t command, const std::string& caption);
+    void Start(TransferMode mode, uint8_t command, StatusMessage message);
     void SendRequest();
     void SendMonitorRequest();
-    void ShowStatus(const std::string& caption, Colour colour);
+    void Report(StatusMessage message);
+    void Fail();
+    void ShowSaving(uint16_t saveCountdown);
+    bool ValidAnswer(const Frame& frame);
+    bool AcceptBlock(const uint8_t* payload);
+    bool AcceptProgramBlock(const uint8_t* payload);
+    bool AcceptReadBlock(const uint8_t* payload);
+    void AskNextBlock();
+    void FinishExchange();
     bool PayloadMatchesRecord(const uint8_t* payload, bool skipNoReading) const;
     void TakeUnitInfo(const uint8_t* payload);
     void VersionFailure();
     void GoOnToVerify();
 
     ConfigBlock& block_;
-    const MessageTexts& texts_;
     SerialPort& port_;
     TransferEvents& events_;
 
-    TransferMode transferMode_ = ModeIdle;
     uint8_t commandByte_ = 0;
     uint8_t blockNumber_ = 0;
     uint8_t tickCounter_ = 0;
     uint8_t sendCount_ = 0;
     bool programDone_ = false;
     UnitInfo unitInfo_;
-    StatusDisplay status_;
+    TransferState state_;
     ConfigBlock autoProgramSnapshot_{};
     bool autoProgramArmed_ = false;
     // A read keeps block 1 here until block 2 has arrived, so a read that fails half way leaves

@@ -4,8 +4,8 @@
 
 namespace kx {
 
-// Colours the link asks for. The window maps them to the palette; ButtonFace and Window are the
-// system's normal label and edit backgrounds.
+// Colours the presenter asks for. The window maps them to the palette; ButtonFace and Window are
+// the system's normal label and edit backgrounds.
 enum class Colour { ButtonFace, Window, White, Red, Yellow, Lime, Fuchsia, Aqua };
 
 struct LabelState {

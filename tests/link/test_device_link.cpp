@@ -2,7 +2,6 @@
 #include "link/DeviceLink.h"
 #include "support/FakeSerialPort.h"
 #include "support/TelegramBytes.h"
-#include "ui/text/MessageTexts.h"
 
 #include <QtTest>
 
@@ -24,21 +23,17 @@ Bytes Telegram(uint16_t rpm = 3000) {
 struct NoEvents : TransferEvents {
     void showRecord() override {}
     void clearFileName() override {}
-    void showModalMessage(const std::string&) override {}
     void exchangeEnded(ExchangeResult, TransferMode) override {}
+    void versionMismatch(int, int) override {}
 };
 
 struct Bench {
     ConfigBlock block = StartupBlock();
-    MessageTexts texts;
     FakeSerialPort port;
     NoEvents events;
-    DeviceLink link{block, texts, port, events};
+    DeviceLink link{block, port, events};
 
-    Bench() {
-        LoadMessageTexts(texts, 0);
-        port.open("fake");
-    }
+    Bench() { port.open("fake"); }
     void tick(const Bytes& received = {}, bool printView = false) {
         port.feedReceived(received);
         link.Tick(printView, true);
@@ -101,23 +96,23 @@ void DeviceLinkTest::statusMessageHoldsForTwoHundredTicks() {
     int shown = 0;
     for (int tick = 0; tick < 260; ++tick) {
         b.tick();
-        shown += b.link.engine().status().labelVisible;
+        shown += b.link.engine().state().labelVisible;
     }
     // The failure caption (tick 24) holds 200 ticks; the exchange showed it from the start.
     QCOMPARE(shown, 24 + 199);
-    QVERIFY(!b.link.engine().status().labelVisible);
-    QVERIFY(!b.link.engine().status().gaugeVisible);
+    QVERIFY(!b.link.engine().state().labelVisible);
+    QVERIFY(!b.link.engine().state().gaugeVisible);
 }
 
 void DeviceLinkTest::printViewHidesStatusAndConnection() {
     Bench b;
     b.link.engine().StartRead();
     b.tick({}, true);
-    QVERIFY(!b.link.engine().status().labelVisible);
+    QVERIFY(!b.link.engine().state().labelVisible);
     QVERIFY(!b.link.connectionLost());
-    QVERIFY(b.link.engine().status().gaugeVisible); // printing does not touch the gauge
+    QVERIFY(b.link.engine().state().gaugeVisible); // printing does not touch the gauge
     b.tick();
-    QVERIFY(b.link.engine().status().labelVisible);
+    QVERIFY(b.link.engine().state().labelVisible);
     QVERIFY(b.link.connectionLost());
 }
 

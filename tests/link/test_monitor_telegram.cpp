@@ -1,4 +1,5 @@
 #include "link/MonitorTelegram.h"
+#include "present/LinkPresenter.h"
 #include "ui/text/MessageTexts.h"
 
 #include <QRandomGenerator>
@@ -61,16 +62,26 @@ MessageTexts Texts(uint8_t language = 0) {
     return texts;
 }
 
+// The decoder's values and states, and the panel the presenter makes of them.
 struct Decoded {
     bool accepted = false;
     LiveValues live;
+    MonitorState state;
     MonitorDisplay display;
 };
+
+// Decodes over what d holds, as the window does telegram after telegram.
+bool DecodeInto(Decoded& d, const uint8_t* frame, const ConfigBlock& block = TestBlock(),
+                const MessageTexts& texts = Texts(), bool servoVisible = true) {
+    d.accepted = DecodeMonitorTelegram(frame, block, servoVisible, d.live, d.state);
+    d.display = PresentMonitor(d.live, d.state, texts);
+    return d.accepted;
+}
 
 Decoded Decode(const uint8_t* frame, const ConfigBlock& block = TestBlock(),
                const MessageTexts& texts = Texts(), bool servoVisible = true) {
     Decoded d;
-    d.accepted = DecodeMonitorTelegram(frame, block, texts, servoVisible, d.live, d.display);
+    DecodeInto(d, frame, block, texts, servoVisible);
     return d;
 }
 
@@ -101,18 +112,21 @@ const LabelMember kLabels[] = {&D::LabelRpm,
                                &D::LabelMonRetard,
                                &D::LabelKillSwitch};
 
-// A panel where every control holds something no telegram produces.
-MonitorDisplay Sentinel() {
-    MonitorDisplay display;
-    for (LabelMember label : kLabels) {
-        display.*label = {"untouched", Colour::White};
+// A panel where every control shows something: the bike type with a line per output, every flag
+// on, an old unit version.
+Decoded EverythingShown() {
+    ConfigBlock block = TestBlock();
+    block.bike = 1;
+    RawTelegram raw;
+    raw.set16(1, 6000).set16(3, 700).set16(5, 9000).set16(7, 300).set16(9, 400).set16(11, 12);
+    for (int offset = 37; offset <= 42; ++offset) {
+        raw.set8(offset, 1);
     }
-    for (LabelState& test : display.LabelTest) {
-        test = {"untouched", Colour::White};
-    }
-    display.CGaugeRpm = display.CGaugeTps = 77;
-    display.servoLabelsVisible = display.versionVisible = display.eeDataErrorVisible = true;
-    return display;
+    raw.set8(41, 60).set8(50, 130).set8(51, 125).set16(54, 30).set8(62, 1).set8(63, 1);
+    raw.set8(66, 1).set8(67, 1).set16(95, 200).set8(99, 1).set8(100, 49).set16(13, 77);
+    Decoded d;
+    DecodeInto(d, raw.sealed(), block);
+    return d;
 }
 
 bool SamePanel(const MonitorDisplay& a, const MonitorDisplay& b) {
@@ -170,12 +184,12 @@ class TestMonitorTelegram : public QObject {
         }
 
         QVERIFY(!IsValidMonitorTelegram(raw.bytes.data()));
-        const LiveValues liveBefore{1, 2, 3, 4};
-        LiveValues live = liveBefore;
-        MonitorDisplay display = Sentinel();
-        QVERIFY(
-            !DecodeMonitorTelegram(raw.bytes.data(), TestBlock(), Texts(), false, live, display));
-        QVERIFY(SamePanel(display, Sentinel()));
+        const Decoded before = EverythingShown();
+        Decoded d = before;
+        QVERIFY(!DecodeInto(d, raw.bytes.data(), TestBlock(), Texts(), false));
+        QVERIFY(SamePanel(d.display, before.display));
+        const LiveValues& live = d.live;
+        const LiveValues& liveBefore = before.live;
         QCOMPARE(live.liveRpm, liveBefore.liveRpm);
         QCOMPARE(live.liveTpsPercent, liveBefore.liveTpsPercent);
         QCOMPARE(live.liveTpsMv, liveBefore.liveTpsMv);
@@ -328,14 +342,14 @@ class TestMonitorTelegram : public QObject {
         QFETCH(Colour, colour);
         RawTelegram raw;
         raw.set8(50, out1).set8(51, out2).set16(54, limit1).set16(56, limit2);
-        Decoded d;
-        d.display = Sentinel();
+        // Line 2 keeps what the bike type with a line per output last put there.
+        Decoded d = EverythingShown();
         ConfigBlock block = TestBlock();
         block.bike = uint8_t(bike);
-        QVERIFY(DecodeMonitorTelegram(raw.sealed(), block, Texts(), true, d.live, d.display));
+        QVERIFY(DecodeInto(d, raw.sealed(), block));
         QCOMPARE(Caption(d.display.LabelAdvance1), caption);
         QCOMPARE(d.display.LabelAdvance1.colour, colour);
-        QCOMPARE(d.display.LabelAdvance2, Sentinel().LabelAdvance2);
+        QCOMPARE(d.display.LabelAdvance2, EverythingShown().display.LabelAdvance2);
     }
 
     void dualAdvance() {
@@ -410,6 +424,12 @@ class TestMonitorTelegram : public QObject {
         QVERIFY(d.display.versionVisible);
         QCOMPARE(Caption(d.display.LabelVersion),
                  QString("Unmatched version of PC and Ignition programs!  PC-50, IGN-49"));
+
+        // Hidden again, the label keeps the version it last showed.
+        Decoded later = d;
+        QVERIFY(DecodeInto(later, raw.set8(100, 50).sealed()));
+        QVERIFY(!later.display.versionVisible);
+        QCOMPARE(later.display.LabelVersion, d.display.LabelVersion);
     }
 
     void flagLabels_data() {

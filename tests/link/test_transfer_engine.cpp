@@ -1,5 +1,6 @@
 #include "config/ConfigBlock.h"
 #include "link/TransferEngine.h"
+#include "present/LinkPresenter.h"
 #include "support/FakeSerialPort.h"
 #include "ui/text/MessageTexts.h"
 
@@ -49,24 +50,28 @@ Bytes ImageBlock(const ConfigBlock& block, int number) {
 struct RecordedEvents : TransferEvents {
     int shows = 0;
     int fileNameCleared = 0;
-    std::vector<std::string> modalMessages;
+    std::vector<std::pair<int, int>> versionMismatches; // PC's, unit's
     std::vector<std::pair<ExchangeResult, TransferMode>> endings;
 
     void showRecord() override { ++shows; }
     void clearFileName() override { ++fileNameCleared; }
-    void showModalMessage(const std::string& text) override { modalMessages.push_back(text); }
     void exchangeEnded(ExchangeResult result, TransferMode mode) override {
         endings.emplace_back(result, mode);
     }
+    void versionMismatch(int pcVersion, int unitVersion) override {
+        versionMismatches.emplace_back(pcVersion, unitVersion);
+    }
 };
 
-// The engine with its port, record and texts, driven tick by tick as the window does.
+// The engine with its port and record, driven tick by tick as the window does, and its state
+// worded as the window words it.
 struct Bench {
     ConfigBlock block = StartupBlock();
     MessageTexts texts;
     FakeSerialPort port;
     RecordedEvents events;
-    TransferEngine engine{block, texts, port, events};
+    TransferEngine engine{block, port, events};
+    StatusPresenter presenter;
     uint16_t saveCountdown = 0;
 
     Bench() {
@@ -98,7 +103,9 @@ struct Bench {
     }
     const Bytes& lastSent() const { return port.writtenFrames().back(); }
     size_t sends() const { return port.writtenFrames().size(); }
-    std::string caption() const { return engine.status().LabelHlaseni.caption; }
+    const StatusDisplay& shown() { return presenter.Present(engine.state(), texts); }
+    std::string caption() { return shown().LabelHlaseni.caption; }
+    const TransferState& state() const { return engine.state(); }
 };
 
 int CountSendsOf(const FakeSerialPort& port, uint8_t command) {
@@ -171,20 +178,20 @@ void TransferEngineTest::programAndVerifyInSixTicks() {
     b.port.clearWritten();
     b.engine.StartProgram();
     QCOMPARE(b.caption(), std::string("Program device:"));
-    QVERIFY(b.engine.status().gaugeVisible);
-    QCOMPARE(b.engine.status().gaugeProgress, 0);
+    QVERIFY(b.shown().gaugeVisible);
+    QCOMPARE(b.shown().gaugeProgress, 0);
 
     int ticks = b.ticksUntilSend();
     QCOMPARE(ticks, 1);
     b.tick(MakeFrame(0x80, InfoPayload(50)));
-    QCOMPARE(b.engine.status().gaugeProgress, 1);
+    QCOMPARE(b.shown().gaugeProgress, 1);
     b.tick(MakeFrame(0x81, ImageBlock(b.block, 1)));
-    QCOMPARE(b.engine.status().gaugeProgress, 2);
+    QCOMPARE(b.shown().gaugeProgress, 2);
     b.tick(MakeFrame(0x82, ImageBlock(b.block, 2)));
     QVERIFY(b.engine.programDone());
     QCOMPARE(b.engine.transferMode(), ModeVerify);
     QCOMPARE(b.caption(), std::string("Verify::"));
-    QCOMPARE(b.engine.status().gaugeProgress, 0);
+    QCOMPARE(b.shown().gaugeProgress, 0);
     QCOMPARE(b.lastSent(), MakeFrame(0x41, ImageBlock(b.block, 1)));
     b.tick(MakeFrame(0xC1, ImageBlock(b.block, 1)));
     b.tick(MakeFrame(0xC2, ImageBlock(b.block, 2)));
@@ -194,9 +201,10 @@ void TransferEngineTest::programAndVerifyInSixTicks() {
     QCOMPARE(b.engine.transferMode(), ModeIdle);
     // The verify's own success caption is replaced within the same tick by the program's.
     QCOMPARE(b.caption(), std::string("Program device:: OK"));
-    QCOMPARE(b.engine.status().gaugeProgress, 2);
-    QCOMPARE(b.engine.status().LabelHlaseni.colour, Colour::ButtonFace);
-    QCOMPARE(int(b.engine.status().messageHold), 200);
+    QCOMPARE(b.shown().gaugeProgress, 2);
+    QCOMPARE(b.shown().LabelHlaseni.colour, Colour::ButtonFace);
+    QCOMPARE(int(b.state().messageHold), 200);
+    QCOMPARE(b.state().outcome, TransferOutcome::Programmed);
     QCOMPARE(b.events.endings.size(), size_t(1));
     QCOMPARE(b.events.endings[0].first, ExchangeResult::VerifyPassed);
     QCOMPARE(b.sends(), size_t(5));
@@ -241,7 +249,9 @@ void TransferEngineTest::unansweredRequestFailsAfterFiveSends() {
     }
     QCOMPARE(sendTicks, (std::vector<int>{4, 8, 12, 16, 20, -24}));
     QCOMPARE(QString::fromStdString(b.caption()), failure);
-    QCOMPARE(b.engine.status().LabelHlaseni.colour, Colour::Red);
+    QCOMPARE(b.shown().LabelHlaseni.colour, Colour::Red);
+    QCOMPARE(b.state().outcome, TransferOutcome::Failed);
+    QCOMPARE(int(b.state().failedExchange), mode);
     QVERIFY(!b.engine.programDone());
     QCOMPARE(b.events.endings.back().first, ExchangeResult::Failed);
     QCOMPARE(int(b.events.endings.back().second), mode);
@@ -279,7 +289,7 @@ void TransferEngineTest::verifyIgnoresNoReading() {
     b.tick(MakeFrame(0xC2, ImageBlock(b.block, 2)));
     QCOMPARE(b.engine.transferMode(), ModeIdle);
     QCOMPARE(b.caption(), std::string("Verify:: OK")); // programDone is clear after a user verify
-    QCOMPARE(b.engine.status().gaugeProgress, 2);
+    QCOMPARE(b.shown().gaugeProgress, 2);
 }
 
 void TransferEngineTest::verifyFindsADifference() {
@@ -322,7 +332,7 @@ void TransferEngineTest::lateAndForeignAnswersAreIgnored() {
     QCOMPARE(b.engine.HandleAnswer(answer.data()), current);
     QCOMPARE(b.sends(), before);
     QCOMPARE(int(b.engine.commandByte()), 0x02);
-    QCOMPARE(b.engine.status().gaugeProgress, 2);
+    QCOMPARE(b.shown().gaugeProgress, 2);
     QVERIFY(!b.engine.programDone());
 }
 
@@ -416,15 +426,16 @@ void TransferEngineTest::versionMismatch() {
     b.ticksUntilSend();
     const size_t sent = b.sends();
     b.tick(MakeFrame(read ? 0xC0 : 0x80, InfoPayload(49)));
-    QCOMPARE(
-        b.events.modalMessages,
-        std::vector<std::string>{"Unmatched version of PC and Ignition programs!  PC-50, IGN-49"});
+    QCOMPARE(b.events.versionMismatches, (std::vector<std::pair<int, int>>{{50, 49}}));
+    QCOMPARE(VersionMismatchText(b.texts, 50, 49),
+             std::string("Unmatched version of PC and Ignition programs!  PC-50, IGN-49"));
     QCOMPARE(b.sends(), sent); // no block goes out
     QCOMPARE(b.engine.transferMode(), ModeIdle);
-    QCOMPARE(int(b.engine.status().messageHold), 0);
+    QCOMPARE(int(b.state().messageHold), 0);
     QVERIFY(b.block == before);
     QCOMPARE(b.engine.unitInfo().unitVersionText, std::string("KXF23"));
     QCOMPARE(b.events.endings.back().first, ExchangeResult::VersionMismatch);
+    QCOMPARE(b.state().outcome, TransferOutcome::VersionMismatch);
 }
 
 void TransferEngineTest::savingGauge_data() {
@@ -442,12 +453,12 @@ void TransferEngineTest::savingGauge() {
     b.saveCountdown = uint16_t(countdown);
     b.tick();
     QCOMPARE(b.caption(), std::string("Saving:"));
-    QCOMPARE(b.engine.status().gaugeMaximum, 100);
-    QCOMPARE(b.engine.status().gaugeProgress, progress);
-    QCOMPARE(int(b.engine.status().messageHold), 200);
+    QCOMPARE(b.shown().gaugeMaximum, 100);
+    QCOMPARE(b.shown().gaugeProgress, progress);
+    QCOMPARE(int(b.state().messageHold), 200);
     b.saveCountdown = 0;
     b.tick();
-    QCOMPARE(b.engine.status().gaugeMaximum, 2);
+    QCOMPARE(b.shown().gaugeMaximum, 2);
 }
 
 void TransferEngineTest::autoProgramArming() {
@@ -483,7 +494,7 @@ void TransferEngineTest::startReplacesARunningExchange() {
     b.ticksUntilSend();
     b.tick(MakeFrame(0x80, InfoPayload(50)));
     b.engine.StartVerify();
-    QCOMPARE(b.engine.status().gaugeProgress, 0);
+    QCOMPARE(b.shown().gaugeProgress, 0);
     QVERIFY(!b.engine.HandleAnswer(MakeFrame(0x81, ImageBlock(b.block, 1)).data()));
     b.ticksUntilSend();
     QCOMPARE(int(b.lastSent()[0]), 0x41);

@@ -63,8 +63,7 @@ void PrintDifferences(const std::vector<FieldDifference>& differences, int langu
 
 } // namespace
 
-CliSession::CliSession(const CliOptions& options)
-    : options_(options), link_(block_, texts_, port_, *this) {
+CliSession::CliSession(const CliOptions& options) : options_(options), link_(block_, port_, *this) {
     LoadMessageTexts(texts_, uint8_t(options_.languageIndex));
     timer_.setInterval(DeviceLink::kTickMs);
     timer_.setTimerType(Qt::PreciseTimer);
@@ -167,12 +166,8 @@ void CliSession::showRecord() {
     std::copy(unitImage_.bytes(), unitImage_.bytes() + kImageSize, block_.bytes());
 }
 
-void CliSession::showModalMessage(const std::string& text) {
-    Say(text);
-}
-
-void CliSession::exchangeEnded(ExchangeResult result, TransferMode) {
-    result_ = result;
+void CliSession::versionMismatch(int pcVersion, int unitVersion) {
+    Say(VersionMismatchText(texts_, pcVersion, unitVersion));
 }
 
 void CliSession::unitBlockReceived(TransferMode mode, int blockNumber, const uint8_t* payload) {
@@ -204,19 +199,19 @@ void CliSession::exchangeTick() {
     // The texts are all info asks for; the rest of the read is not waited for.
     if (options_.command == Command::Info && unitInfoArrived_) {
         printUnitInfo();
-        finish(result_ == ExchangeResult::VersionMismatch ? ExitVersion : ExitOk);
+        finish(outcome() == TransferOutcome::VersionMismatch ? ExitVersion : ExitOk);
         return;
     }
     // An exchange that ends in this tick is judged after the whole tick has run, so the program's
     // success caption, which replaces the verify's in the same tick, is the one reported.
-    if (result_)
+    if (outcome() != TransferOutcome::None)
         finishExchange();
     else if (ticks_ >= kExchangeTickLimit)
         finish(ExitNoAnswer);
 }
 
 void CliSession::reportProgress() {
-    const StatusDisplay& status = link_.engine().status();
+    const StatusDisplay& status = this->status();
     std::string progress = status.LabelHlaseni.caption;
     if (status.gaugeVisible)
         progress += " [" + std::to_string(status.gaugeProgress) + "/" +
@@ -228,12 +223,12 @@ void CliSession::reportProgress() {
 
 void CliSession::finishExchange() {
     const TransferEngine& engine = link_.engine();
-    const std::string& caption = engine.status().LabelHlaseni.caption;
-    switch (*result_) {
-    case ExchangeResult::VersionMismatch:
+    const std::string& caption = status().LabelHlaseni.caption;
+    switch (outcome()) {
+    case TransferOutcome::VersionMismatch:
         finish(ExitVersion);
         return;
-    case ExchangeResult::Failed:
+    case TransferOutcome::Failed:
         Say(caption);
         if (link_.lastAnsweredCommand() != engine.commandByte())
             finish(ExitNoAnswer);
@@ -242,7 +237,9 @@ void CliSession::finishExchange() {
         else
             finish(ExitMismatch);
         return;
-    case ExchangeResult::VerifyPassed:
+    case TransferOutcome::None:
+    case TransferOutcome::VerifyPassed:
+    case TransferOutcome::Programmed:
         break;
     }
 
@@ -268,7 +265,6 @@ void CliSession::printUnitInfo() {
 void CliSession::startListingDifferences() {
     fileRecord_ = block_;
     unitBlocksIn_ = 0;
-    result_.reset();
     phase_ = Phase::ListingDifferences;
     link_.engine().StartRead();
 }
@@ -284,7 +280,7 @@ void CliSession::listingTick() {
         PrintDifferences(differences, options_.languageIndex, CliText::FileLabel,
                          CliText::UnitLabel);
         finish(ExitMismatch);
-    } else if (result_ || ticks_ >= kExchangeTickLimit) {
+    } else if (outcome() != TransferOutcome::None || ticks_ >= kExchangeTickLimit) {
         Say(text(CliText::ListingFailed));
         finish(ExitMismatch);
     }
@@ -298,7 +294,7 @@ void CliSession::startSaving() {
 
 // Idle ticks keep asking for live data; the unit reports what is left to store.
 void CliSession::savingTick() {
-    const StatusDisplay& status = link_.engine().status();
+    const StatusDisplay& status = this->status();
     if (link_.live().saveCountdown > 0 && status.gaugeProgress != savingShown_) {
         savingShown_ = status.gaugeProgress;
         Print(texts_.MsgSaving + " " + std::to_string(savingShown_) + "%");
@@ -321,7 +317,7 @@ void CliSession::writeReadRecord() {
         finish(ExitFileError);
         return;
     }
-    Print(link_.engine().status().LabelHlaseni.caption);
+    Print(status().LabelHlaseni.caption);
     Print(text(CliText::Written, options_.outFile));
     if (breaksRules_.empty()) {
         finish(ExitOk);
@@ -356,6 +352,10 @@ void CliSession::monitorTick() {
 std::string CliSession::text(CliText id, const std::string& first,
                              const std::string& second) const {
     return Text(id, options_.languageIndex, first, second);
+}
+
+const StatusDisplay& CliSession::status() {
+    return statusPresenter_.Present(link_.engine().state(), texts_);
 }
 
 void CliSession::finish(int status) {

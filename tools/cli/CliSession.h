@@ -5,6 +5,7 @@
 #include "config/ConfigBlock.h"
 #include "link/DeviceLink.h"
 #include "link/serial/QtSerialPort.h"
+#include "present/LinkPresenter.h"
 #include "store/ConfigDifferences.h"
 #include "ui/text/MessageTexts.h"
 
@@ -13,7 +14,6 @@
 #include <QTimer>
 
 #include <cstdio>
-#include <optional>
 #include <vector>
 
 namespace kx::cli {
@@ -34,8 +34,8 @@ class CliSession : public QObject, private TransferEvents {
 
     void showRecord() override;
     void clearFileName() override {}
-    void showModalMessage(const std::string& text) override;
-    void exchangeEnded(ExchangeResult result, TransferMode mode) override;
+    void exchangeEnded(ExchangeResult, TransferMode) override {}
+    void versionMismatch(int pcVersion, int unitVersion) override;
     void unitBlockReceived(TransferMode mode, int blockNumber, const uint8_t* payload) override;
 
     bool prepareRecord();
@@ -52,6 +52,9 @@ class CliSession : public QObject, private TransferEvents {
     void writeReadRecord();
     void monitorTick();
     void finish(int status);
+    // The status label's caption and gauge as the window would show them now.
+    const StatusDisplay& status();
+    TransferOutcome outcome() const { return link_.engine().state().outcome; }
     std::string text(CliText id, const std::string& first = "",
                      const std::string& second = "") const;
 
@@ -63,7 +66,7 @@ class CliSession : public QObject, private TransferEvents {
     QTimer timer_;
     QElapsedTimer clock_;
     qint64 elapsedMs_ = 0; // from the start of the tick timer to the end of the command
-    std::optional<ExchangeResult> result_;
+    StatusPresenter statusPresenter_;
     int ticks_ = 0;
     int exitStatus_ = ExitOk;
     std::string lastProgress_;

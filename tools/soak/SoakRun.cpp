@@ -51,7 +51,7 @@ bool SameSpare(const ConfigBlock& a, const ConfigBlock& b) {
 } // namespace
 
 SoakRun::SoakRun(const SoakOptions& options)
-    : options_(options), random_(options.seed), link_(block_, texts_, port_, *this) {
+    : options_(options), random_(options.seed), link_(block_, port_, *this) {
     LoadMessageTexts(texts_, 0);
     linkPath_ = dir_.filePath("unit");
     imagePath_ = dir_.filePath("image.txt");
@@ -119,7 +119,8 @@ bool SoakRun::runCycle(int cycle) {
         ++(succeeded ? tally.succeeded : tally.reportedFailures);
 
     const char* name = exchange == Exchange::Program ? "program" : "read";
-    const std::string& caption = link_.engine().status().LabelHlaseni.caption;
+    const std::string& caption =
+        statusPresenter_.Present(link_.engine().state(), texts_).LabelHlaseni.caption;
     if (options_.verbose || !broken.empty())
         std::printf("cycle %d: %s under %s %d%% (simulator seed %u): %s%s%s\n", cycle + 1, name,
                     kFaultSets[set].name, percent, simulatorSeed, caption.c_str(),
@@ -181,7 +182,7 @@ void SoakRun::countInjectedFaults(const QString& simulatorLog) {
 
 std::string SoakRun::judge(Exchange exchange, const ConfigBlock& before, const ConfigBlock& image,
                            bool& succeeded) {
-    const LabelState& label = link_.engine().status().LabelHlaseni;
+    const TransferState& state = link_.engine().state();
     if (*result_ == ExchangeResult::VersionMismatch) {
         ++unreportedFailures_;
         return "version mismatch: " + modalMessage_;
@@ -190,9 +191,12 @@ std::string SoakRun::judge(Exchange exchange, const ConfigBlock& before, const C
     const bool program = exchange == Exchange::Program;
 
     if (succeeded) {
-        const std::string caption =
-            (program ? texts_.MsgProgramming : texts_.MsgVerifying) + ": OK";
-        if (label.caption != caption || !SameImage(block_, image) || !SameSpare(block_, before)) {
+        const StatusMessage shown =
+            program ? StatusMessage::Programmed : StatusMessage::VerifyPassed;
+        const TransferOutcome ended =
+            program ? TransferOutcome::Programmed : TransferOutcome::VerifyPassed;
+        if (state.message != shown || state.outcome != ended || !SameImage(block_, image) ||
+            !SameSpare(block_, before)) {
             ++falseSuccesses_;
             return "success reported, but the record and the unit differ";
         }
@@ -203,9 +207,10 @@ std::string SoakRun::judge(Exchange exchange, const ConfigBlock& before, const C
         return {};
     }
 
-    const std::string& stepError = program ? texts_.MsgProgramError : texts_.MsgReadError;
-    if (label.colour != Colour::Red ||
-        (label.caption != stepError && label.caption != texts_.MsgVerifyError)) {
+    const TransferMode step = program ? ModeProgram : ModeRead;
+    const bool verifyFailed = state.failedExchange == ModeVerify;
+    if (state.message != StatusMessage::Failed || state.outcome != TransferOutcome::Failed ||
+        (state.failedExchange != step && !verifyFailed)) {
         ++unreportedFailures_;
         return "failure without its caption";
     }
@@ -213,8 +218,8 @@ std::string SoakRun::judge(Exchange exchange, const ConfigBlock& before, const C
     // the record alone.
     ConfigBlock normalisedImage = image;
     NormaliseBlock(normalisedImage);
-    const bool readTaken = !program && label.caption == texts_.MsgVerifyError &&
-                           SameImage(block_, normalisedImage) && SameSpare(block_, before);
+    const bool readTaken =
+        !program && verifyFailed && SameImage(block_, normalisedImage) && SameSpare(block_, before);
     if (block_ != before && !readTaken) {
         ++damagedRecords_;
         return "a failed exchange changed the record";

@@ -3,6 +3,7 @@
 #include "config/ConfigBlock.h"
 #include "link/DeviceLink.h"
 #include "link/serial/QtSerialPort.h"
+#include "present/LinkPresenter.h"
 #include "ui/text/MessageTexts.h"
 
 #include <QString>
@@ -49,8 +50,10 @@ class SoakRun : private TransferEvents {
 
     void showRecord() override {}
     void clearFileName() override {}
-    void showModalMessage(const std::string& text) override { modalMessage_ = text; }
     void exchangeEnded(ExchangeResult result, TransferMode) override { result_ = result; }
+    void versionMismatch(int pcVersion, int unitVersion) override {
+        modalMessage_ = VersionMismatchText(texts_, pcVersion, unitVersion);
+    }
 
     bool runCycle(int cycle);
     bool runExchange(Exchange exchange);
@@ -71,6 +74,7 @@ class SoakRun : private TransferEvents {
     MessageTexts texts_;
     QtSerialPort port_;
     DeviceLink link_;
+    StatusPresenter statusPresenter_;
     std::optional<ExchangeResult> result_;
     std::string modalMessage_;
 
