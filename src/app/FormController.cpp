@@ -31,7 +31,8 @@ constexpr uint8_t kStartPortIndex = 1;
 FormController::FormController(TFormHlav& form, SerialPort& port, Dialogs& dialogs,
                                QStringList arguments)
     : form_(form), port_(port), dialogs_(dialogs), arguments_(std::move(arguments)),
-      link_(block_, port_, *this), binding_(form), monitorPanel_(form), viewRules_(form) {
+      link_(block_, port_, *this), binding_(form.controls()), monitorPanel_(form),
+      viewRules_(form, form.controls()), marker_(form.controls().advance, form.controls().servo) {
     timer1_.setInterval(DeviceLink::kTickMs);
     timer1_.setTimerType(Qt::PreciseTimer);
     connect(&timer1_, &QTimer::timeout, this, &FormController::Timer1Timer);
@@ -41,7 +42,6 @@ FormController::FormController(TFormHlav& form, SerialPort& port, Dialogs& dialo
 
 void FormController::FormCreate() {
     form_.FillControlTable();
-    marker_.emplace(form_);
     ConnectCommands();
     choices_.portIndex = kStartPortIndex;
     block_.bike = 0;
@@ -83,7 +83,7 @@ void FormController::Timer1Timer() {
     const LiveValues& live = link_.live();
     point_ = TrackOperatingPoint(block_, live.liveRpm, live.liveTpsPercent,
                                  form_.control<QCheckBox>("CheckBoxTpsMapa")->isChecked());
-    marker_->Mark(point_);
+    marker_.Mark(point_);
     FinishPendingClose();
 }
 
@@ -160,16 +160,18 @@ void FormController::ApplyViewRules() {
     ViewInputs inputs;
     inputs.printView = printView_;
     inputs.testMode = testMode_;
-    inputs.tpsRowsTicked = form_.control<QCheckBox>("CheckBoxTpsMapa")->isChecked();
-    inputs.specialSelected = form_.control<QComboBox>("ComboBoxBike")->currentIndex() == 4;
-    inputs.synchroItem = form_.control<QComboBox>("ComboBoxSynchro")->currentIndex();
-    inputs.programAfterChange = form_.control<QCheckBox>("CheckBoxProgHned")->isChecked();
+    const FormControls& controls = form_.controls();
+    inputs.tpsRowsTicked = controls.advance.tpsRows->isChecked();
+    inputs.specialSelected = controls.bike.bike->currentIndex() == 4;
+    inputs.synchroItem = controls.bike.synchro->currentIndex();
+    inputs.programAfterChange = controls.miscellaneous.programAfterChange->isChecked();
     viewRules_.Apply(ComputeViewRules(block_, inputs));
 
     const UnitInfo& unit = link_.engine().unitInfo();
-    form_.control<QLabel>("LabelVerze1")->setText(QString::fromStdString(unit.unitVersionText));
-    form_.control<QLabel>("LabelVerze2")->setText(QString::fromStdString(unit.unitDateText));
-    form_.control<QLabel>("LabelVerze3")->setText(QString::fromStdString(unit.unitTimeText));
+    const std::array<QLabel*, 3>& version = controls.bike.unitVersion;
+    version[0]->setText(QString::fromStdString(unit.unitVersionText));
+    version[1]->setText(QString::fromStdString(unit.unitDateText));
+    version[2]->setText(QString::fromStdString(unit.unitTimeText));
 }
 
 void FormController::OpenPort() {

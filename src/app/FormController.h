@@ -17,7 +17,6 @@
 #include <QTimer>
 
 #include <map>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -130,7 +129,7 @@ class FormController : public QObject, private TransferEvents {
     MonitorPanel monitorPanel_;
     StatusPresenter statusPresenter_;
     ViewRulesApplier viewRules_;
-    std::optional<OperatingPointMarker> marker_; // needs the filled ControlTable
+    OperatingPointMarker marker_;
     OperatingPoint point_;
     uint32_t telegramsShown_ = 0;
     QTimer timer1_;

@@ -2,22 +2,14 @@
 
 #include "ui/FormHlav.h"
 
+#include <QLabel>
+#include <QLineEdit>
+
 namespace kx {
 
 namespace {
 
-// ControlTable entries of the marked controls.
-constexpr int kRowLabels = 40;
-constexpr int kAxisEdits = 58;
-constexpr int kCellEdits = 68;
-constexpr int kServoRpmEdits = 168;
-constexpr int kServoMvEdits = 178;
-
-// Edits are marked in their text background, labels in their own background.
-void SetMark(QWidget* control, bool marked) {
-    const QPalette::ColorRole role =
-        control->inherits("QLineEdit") ? QPalette::Base : QPalette::Window;
-    const Colour normal = role == QPalette::Base ? Colour::Window : Colour::ButtonFace;
+void SetMark(QWidget* control, QPalette::ColorRole role, Colour normal, bool marked) {
     const QColor wanted = TFormHlav::ColourOf(marked ? Colour::Lime : normal, QPalette());
     if (control->palette().color(role) == wanted)
         return;
@@ -26,19 +18,15 @@ void SetMark(QWidget* control, bool marked) {
     control->setPalette(palette);
 }
 
-} // namespace
-
-OperatingPointMarker::OperatingPointMarker(TFormHlav& form) {
-    auto at = [&form](int index) { return qobject_cast<QWidget*>(form.ControlTable(index)); };
-    for (int i = 0; i < kAxisPoints; ++i) {
-        axis_[i] = at(kAxisEdits + i);
-        rowLabels_[i] = at(kRowLabels + i);
-        servoRpm_[i] = at(kServoRpmEdits + i);
-        servoMv_[i] = at(kServoMvEdits + i);
-    }
-    for (int i = 0; i < kMapRows * kMapColumns; ++i)
-        cells_[i] = at(kCellEdits + i);
+// Edits are marked in their text background, labels in their own background.
+void SetMark(QLineEdit* edit, bool marked) {
+    SetMark(edit, QPalette::Base, Colour::Window, marked);
 }
+void SetMark(QLabel* label, bool marked) {
+    SetMark(label, QPalette::Window, Colour::ButtonFace, marked);
+}
+
+} // namespace
 
 void OperatingPointMarker::Mark(const OperatingPoint& point) {
     if (marked_ && *marked_ == point)
@@ -47,12 +35,13 @@ void OperatingPointMarker::Mark(const OperatingPoint& point) {
         Paint(*marked_, false);
     } else {
         // First tick: bring every control to its unmarked colour once.
-        for (int i = 0; i < kAxisPoints; ++i) {
-            for (QWidget* control : {axis_[i], rowLabels_[i], servoRpm_[i], servoMv_[i]})
-                SetMark(control, false);
+        for (size_t i = 0; i < kAxisPoints; ++i) {
+            for (QLineEdit* edit : {advance_.axis[i].edit, servo_.rpm[i].edit, servo_.mv[i].edit})
+                SetMark(edit, false);
+            SetMark(advance_.rowLabels[i], false);
         }
-        for (QWidget* cell : cells_)
-            SetMark(cell, false);
+        for (const SpinField& cell : advance_.cells)
+            SetMark(cell.edit, false);
     }
     Paint(point, true);
     marked_ = point;
@@ -60,12 +49,12 @@ void OperatingPointMarker::Mark(const OperatingPoint& point) {
 
 void OperatingPointMarker::Paint(const OperatingPoint& point, bool marked) {
     if (!point.rpmBelowAxis) {
-        SetMark(axis_[point.rpmColumn], marked);
-        SetMark(cells_[MapIndex(point.tpsRow, point.rpmColumn)], marked);
+        SetMark(advance_.axis[point.rpmColumn].edit, marked);
+        SetMark(advance_.cells[size_t(MapIndex(point.tpsRow, point.rpmColumn))].edit, marked);
     }
-    SetMark(rowLabels_[point.tpsRow], marked);
-    SetMark(servoRpm_[point.servoColumn], marked);
-    SetMark(servoMv_[point.servoColumn], marked);
+    SetMark(advance_.rowLabels[point.tpsRow], marked);
+    SetMark(servo_.rpm[point.servoColumn].edit, marked);
+    SetMark(servo_.mv[point.servoColumn].edit, marked);
 }
 
 } // namespace kx

@@ -10,13 +10,14 @@ class Rules {
   public:
     explicit Rules(ViewState& state) : state_(state) {}
 
-    void set(std::initializer_list<const char*> controls, ViewProperty property, bool value) {
-        for (const char* control : controls)
-            state_.settings.push_back({control, property, value});
+    void set(std::initializer_list<ViewControl> controls, ViewProperty property, bool value) {
+        for (ViewControl control : controls)
+            state_.settings.push_back({{control}, property, value});
     }
-    void numbered(const char* prefix, int first, int last, ViewProperty property, bool value) {
+    // Members first .. last of a family.
+    void family(ViewControl control, int first, int last, ViewProperty property, bool value) {
         for (int i = first; i <= last; ++i)
-            state_.settings.push_back({prefix + std::to_string(i), property, value});
+            state_.settings.push_back({{control, i}, property, value});
     }
 
   private:
@@ -31,6 +32,8 @@ bool InputUsedFor(const ConfigBlock& block, uint8_t function) {
 
 ViewState ComputeViewRules(const ConfigBlock& block, const ViewInputs& in) {
     using P = ViewProperty;
+    using C = ViewControl;
+    const int lastRow = MapIndex(kMapRows - 1, 0); // the 100 % row, always shown
     ViewState state;
     Rules rules(state);
     const bool shown = !in.printView; // tools and spinners have no place on paper
@@ -45,75 +48,77 @@ ViewState ComputeViewRules(const ConfigBlock& block, const ViewInputs& in) {
     const bool startLimOn = InputUsedFor(block, 4);
 
     state.whiteBackground = in.printView;
-    rules.set({"CheckBoxZakazCteni"}, P::Alarm, block.noReading != 0);
-    rules.set({"CheckBoxProgHned"}, P::Alarm, in.programAfterChange);
+    rules.set({C::CheckBoxZakazCteni}, P::Alarm, block.noReading != 0);
+    rules.set({C::CheckBoxProgHned}, P::Alarm, in.programAfterChange);
 
-    rules.set({"CheckBoxProgHned", "StatusBar1",
-               "GroupBoxToolBar",  "UpDownBaseAdv",
-               "UpDownOmez2",      "BitBtnAdvMinus",
-               "BitBtnAdvPlus",    "CheckBoxIgnAll",
-               "UpDownTps0",       "UpDownTps100",
-               "BitBtnTps0",       "BitBtnTps100",
-               "CGaugeRpm",        "LabelPocetProgramovani",
-               "CheckBoxTpsMapa",  "UpDownPrivHyster",
-               "BitBtnServoMinus", "BitBtnServoPlus",
-               "CheckBoxServoAll", "LabelMonSnimac1",
-               "LabelMonSnimac2"},
+    rules.set({C::CheckBoxProgHned, C::StatusBar1,
+               C::GroupBoxToolBar,  C::UpDownBaseAdv,
+               C::UpDownOmez2,      C::BitBtnAdvMinus,
+               C::BitBtnAdvPlus,    C::CheckBoxIgnAll,
+               C::UpDownTps0,       C::UpDownTps100,
+               C::BitBtnTps0,       C::BitBtnTps100,
+               C::CGaugeRpm,        C::LabelPocetProgramovani,
+               C::CheckBoxTpsMapa,  C::UpDownPrivHyster,
+               C::BitBtnServoMinus, C::BitBtnServoPlus,
+               C::CheckBoxServoAll, C::LabelMonSnimac1,
+               C::LabelMonSnimac2},
               P::Visible, shown);
-    rules.numbered("UpDownRpmAdv", 1, 10, P::Visible, shown);
-    rules.numbered("UpDown", 140, 149, P::Visible, shown);
-    rules.numbered("UpDownRpmPriv", 1, 10, P::Visible, shown);
-    rules.numbered("UpDownNapPriv", 1, 10, P::Visible, shown);
+    rules.family(C::UpDownRpmAdv, 0, kAxisPoints - 1, P::Visible, shown);
+    rules.family(C::MapUpDown, lastRow, lastRow + kMapColumns - 1, P::Visible, shown);
+    rules.family(C::UpDownRpmPriv, 0, kAxisPoints - 1, P::Visible, shown);
+    rules.family(C::UpDownNapPriv, 0, kAxisPoints - 1, P::Visible, shown);
 
-    rules.set({"CGaugeTps"}, P::Visible, tpsOn && shown);
-    rules.numbered("LabelTps", 1, 10, P::Visible, tpsOn);
-    rules.numbered("Edit", 50, 139, P::Visible, tpsOn);
-    rules.numbered("UpDown", 50, 139, P::Visible, tpsOn && shown);
-    rules.numbered("CSpinButton", 1, 10, P::Visible, tpsOn && shown);
+    rules.set({C::CGaugeTps}, P::Visible, tpsOn && shown);
+    rules.family(C::LabelTps, 0, kMapRows - 1, P::Visible, tpsOn);
+    rules.family(C::MapEdit, 0, lastRow - 1, P::Visible, tpsOn);
+    rules.family(C::MapUpDown, 0, lastRow - 1, P::Visible, tpsOn && shown);
+    rules.family(C::CSpinButton, 0, kMapColumns - 1, P::Visible, tpsOn && shown);
     state.mapRow9BelowAllRows = tpsOn;
 
-    rules.set({"GroupBoxPrivera", "LabelPriveraPoz", "LabelPriveraMer"}, P::Visible,
+    rules.set({C::GroupBoxPrivera, C::LabelPriveraPoz, C::LabelPriveraMer}, P::Visible,
               block.servoEnable != 0);
-    rules.set({"LabelTpsMon"}, P::Enabled, tpsOn);
+    rules.set({C::LabelTpsMon}, P::Enabled, tpsOn);
 
-    rules.set({"ComboBoxSynchro",     "ComboBoxNasobekPalcu", "EditPocKanalu",
-               "EditKompenz1",        "EditKompenz2",         "LabelLobe",
-               "LabelHrana2",         "LabelSnimac2",         "CheckBoxPalec1ZacH2",
-               "CheckBoxPalec1EndH2", "CheckBoxPalec2ZacH2",  "CheckBoxPalec2EndH2",
-               "CheckBoxPalec1ZacP2", "CheckBoxPalec1EndP2",  "CheckBoxPalec2ZacP2",
-               "CheckBoxPalec2EndP2", "GroupBoxSpecial",      "GroupBoxPalec1",
-               "GroupBoxPalec2",      "LabelSynchro",         "LabelPocPalcu",
-               "LabelPocKanalu",      "LabelPalec1Zac",       "LabelPalec1End",
-               "LabelPalec2Zac",      "LabelPalec2End",       "LabelKompenz"},
+    rules.set({C::ComboBoxSynchro,     C::ComboBoxNasobekPalcu, C::EditPocKanalu,
+               C::EditKompenz1,        C::EditKompenz2,         C::LabelLobe,
+               C::LabelHrana2,         C::LabelSnimac2,         C::CheckBoxPalec1ZacH2,
+               C::CheckBoxPalec1EndH2, C::CheckBoxPalec2ZacH2,  C::CheckBoxPalec2EndH2,
+               C::CheckBoxPalec1ZacP2, C::CheckBoxPalec1EndP2,  C::CheckBoxPalec2ZacP2,
+               C::CheckBoxPalec2EndP2, C::GroupBoxSpecial,      C::GroupBoxPalec1,
+               C::GroupBoxPalec2,      C::LabelSynchro,         C::LabelPocPalcu,
+               C::LabelPocKanalu,      C::LabelPalec1Zac,       C::LabelPalec1End,
+               C::LabelPalec2Zac,      C::LabelPalec2End,       C::LabelKompenz},
               P::Enabled, special);
-    rules.set({"EditPocPalcu", "EditPalec1Zac", "EditPalec1End", "EditPalec2Zac", "EditPalec2End"},
-              P::Enabled, special && !sync0);
-    rules.set({"EditKompenz1", "EditKompenz2", "UpDownKompenz1", "UpDownKompenz2", "LabelKompenz"},
-              P::Visible, in.testMode);
-    rules.set({"CheckBoxInvInput2", "CheckBoxPalec1ZacP2", "CheckBoxPalec1EndP2",
-               "CheckBoxPalec2ZacP2", "CheckBoxPalec2EndP2"},
+    rules.set(
+        {C::EditPocPalcu, C::EditPalec1Zac, C::EditPalec1End, C::EditPalec2Zac, C::EditPalec2End},
+        P::Enabled, special && !sync0);
+    rules.set(
+        {C::EditKompenz1, C::EditKompenz2, C::UpDownKompenz1, C::UpDownKompenz2, C::LabelKompenz},
+        P::Visible, in.testMode);
+    rules.set({C::CheckBoxInvInput2, C::CheckBoxPalec1ZacP2, C::CheckBoxPalec1EndP2,
+               C::CheckBoxPalec2ZacP2, C::CheckBoxPalec2EndP2},
               P::Visible, sync0 || sync4);
-    rules.set({"UpDownPocPalcu", "UpDownPalec1Zac", "UpDownPalec1End", "UpDownPalec2Zac",
-               "UpDownPalec2End"},
+    rules.set({C::UpDownPocPalcu, C::UpDownPalec1Zac, C::UpDownPalec1End, C::UpDownPalec2Zac,
+               C::UpDownPalec2End},
               P::Visible, special && !sync0);
-    rules.set({"UpDownPocKanalu"}, P::Visible, special);
-    rules.set({"GroupBoxPalec2"}, P::Visible, block.outputCount >= 2);
-    rules.set({"LabelAdvance2"}, P::Visible, block.bike == 1 && block.outputCount >= 2);
-    rules.set({"LabelMonSnimac2"}, P::Visible, block.synchroMode == 0 || block.synchroMode == 4);
+    rules.set({C::UpDownPocKanalu}, P::Visible, special);
+    rules.set({C::GroupBoxPalec2}, P::Visible, block.outputCount >= 2);
+    rules.set({C::LabelAdvance2}, P::Visible, block.bike == 1 && block.outputCount >= 2);
+    rules.set({C::LabelMonSnimac2}, P::Visible, block.synchroMode == 0 || block.synchroMode == 4);
 
-    rules.set({"LabelKillSwitch"}, P::Enabled, killOn);
-    rules.set({"LabelMonRetard"}, P::Enabled, retardOn);
-    rules.set({"LabelBlocking1"}, P::Enabled, blockOn);
-    rules.set({"LabelMonStartLimiterOut"}, P::Enabled, startLimOn);
-    rules.set({"LabelClutchMon"}, P::Enabled, clutchOn);
+    rules.set({C::LabelKillSwitch}, P::Enabled, killOn);
+    rules.set({C::LabelMonRetard}, P::Enabled, retardOn);
+    rules.set({C::LabelBlocking1}, P::Enabled, blockOn);
+    rules.set({C::LabelMonStartLimiterOut}, P::Enabled, startLimOn);
+    rules.set({C::LabelClutchMon}, P::Enabled, clutchOn);
 
-    rules.set({"EditOmez1", "LabelOmez1"}, P::Enabled, startLimOn);
-    rules.set({"UpDownOmez1"}, P::Visible, startLimOn && shown);
-    rules.set({"EditRetard", "LabelRetard"}, P::Enabled, retardOn);
-    rules.set({"UpDownRetard"}, P::Visible, retardOn && shown);
-    rules.set({"EditClutchTime", "LabelClutchTime", "EditClutchPause", "LabelClutchPause"},
+    rules.set({C::EditOmez1, C::LabelOmez1}, P::Enabled, startLimOn);
+    rules.set({C::UpDownOmez1}, P::Visible, startLimOn && shown);
+    rules.set({C::EditRetard, C::LabelRetard}, P::Enabled, retardOn);
+    rules.set({C::UpDownRetard}, P::Visible, retardOn && shown);
+    rules.set({C::EditClutchTime, C::LabelClutchTime, C::EditClutchPause, C::LabelClutchPause},
               P::Enabled, clutchOn);
-    rules.set({"UpDownClutchTime", "UpDownClutchPause"}, P::Visible, clutchOn && shown);
+    rules.set({C::UpDownClutchTime, C::UpDownClutchPause}, P::Visible, clutchOn && shown);
     return state;
 }
 

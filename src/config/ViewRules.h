@@ -2,7 +2,6 @@
 
 #include "config/ConfigBlock.h"
 
-#include <string>
 #include <vector>
 
 namespace kx {
@@ -20,9 +19,116 @@ struct ViewInputs {
 
 enum class ViewProperty { Visible, Enabled, Alarm };
 
+// The controls the rules decide about, named as on the window. The last few stand for a numbered
+// family; ViewTarget::index picks the member, counted from 0.
+enum class ViewControl {
+    BitBtnAdvMinus,
+    BitBtnAdvPlus,
+    BitBtnServoMinus,
+    BitBtnServoPlus,
+    BitBtnTps0,
+    BitBtnTps100,
+    CGaugeRpm,
+    CGaugeTps,
+    CheckBoxIgnAll,
+    CheckBoxInvInput2,
+    CheckBoxPalec1EndH2,
+    CheckBoxPalec1EndP2,
+    CheckBoxPalec1ZacH2,
+    CheckBoxPalec1ZacP2,
+    CheckBoxPalec2EndH2,
+    CheckBoxPalec2EndP2,
+    CheckBoxPalec2ZacH2,
+    CheckBoxPalec2ZacP2,
+    CheckBoxProgHned,
+    CheckBoxServoAll,
+    CheckBoxTpsMapa,
+    CheckBoxZakazCteni,
+    ComboBoxNasobekPalcu,
+    ComboBoxSynchro,
+    EditClutchPause,
+    EditClutchTime,
+    EditKompenz1,
+    EditKompenz2,
+    EditOmez1,
+    EditPalec1End,
+    EditPalec1Zac,
+    EditPalec2End,
+    EditPalec2Zac,
+    EditPocKanalu,
+    EditPocPalcu,
+    EditRetard,
+    GroupBoxPalec1,
+    GroupBoxPalec2,
+    GroupBoxPrivera,
+    GroupBoxSpecial,
+    GroupBoxToolBar,
+    LabelAdvance2,
+    LabelBlocking1,
+    LabelClutchMon,
+    LabelClutchPause,
+    LabelClutchTime,
+    LabelHrana2,
+    LabelKillSwitch,
+    LabelKompenz,
+    LabelLobe,
+    LabelMonRetard,
+    LabelMonSnimac1,
+    LabelMonSnimac2,
+    LabelMonStartLimiterOut,
+    LabelOmez1,
+    LabelPalec1End,
+    LabelPalec1Zac,
+    LabelPalec2End,
+    LabelPalec2Zac,
+    LabelPocetProgramovani,
+    LabelPocKanalu,
+    LabelPocPalcu,
+    LabelPriveraMer,
+    LabelPriveraPoz,
+    LabelRetard,
+    LabelSnimac2,
+    LabelSynchro,
+    LabelTpsMon,
+    StatusBar1,
+    UpDownBaseAdv,
+    UpDownClutchPause,
+    UpDownClutchTime,
+    UpDownKompenz1,
+    UpDownKompenz2,
+    UpDownOmez1,
+    UpDownOmez2,
+    UpDownPalec1End,
+    UpDownPalec1Zac,
+    UpDownPalec2End,
+    UpDownPalec2Zac,
+    UpDownPocKanalu,
+    UpDownPocPalcu,
+    UpDownPrivHyster,
+    UpDownRetard,
+    UpDownTps0,
+    UpDownTps100,
+    // Families, index from 0.
+    CSpinButton,   // CSpinButton1 .. CSpinButton10
+    LabelTps,      // LabelTps1 .. LabelTps10, the row labels
+    MapEdit,       // Edit50 .. Edit149, index MapIndex(row, column)
+    MapUpDown,     // UpDown50 .. UpDown149, likewise
+    UpDownNapPriv, // UpDownNapPriv1 .. UpDownNapPriv10
+    UpDownRpmAdv,  // UpDownRpmAdv1 .. UpDownRpmAdv10
+    UpDownRpmPriv, // UpDownRpmPriv1 .. UpDownRpmPriv10
+};
+
+struct ViewTarget {
+    ViewControl control;
+    int index = 0; // within a family; 0 for a single control
+    bool operator==(const ViewTarget& other) const {
+        return control == other.control && index == other.index;
+    }
+};
+
 // One decision about one control. Alarm is the red background of the two check boxes that warn.
 struct ViewSetting {
-    std::string control;
+    ViewTarget target;
     ViewProperty property;
     bool value;
 };

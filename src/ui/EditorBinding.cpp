@@ -1,7 +1,6 @@
 #include "ui/EditorBinding.h"
 
 #include "config/Conversions.h"
-#include "ui/FormHlav.h"
 #include "ui/widgets/UpDown.h"
 
 #include <QButtonGroup>
@@ -27,17 +26,16 @@ void SelectButton(QButtonGroup* group, int id) {
 
 } // namespace
 
-EditorBinding::EditorBinding(TFormHlav& form)
-    : bike_(form.control<QComboBox>("ComboBoxBike")),
-      synchro_(form.control<QComboBox>("ComboBoxSynchro")),
-      geber_(form.control<QComboBox>("ComboBoxNasobekPalcu")),
-      input1_(form.control<QButtonGroup>("RadioGroupInput1Buttons")),
-      input2_(form.control<QButtonGroup>("RadioGroupInput2Buttons")) {
-    for (const SpinFieldSpec& field : SpinFields())
-        spins_.push_back(
-            {&field, form.control<UpDown>(QString::fromStdString(field.upDownName()))});
-    for (const CheckFieldSpec& field : CheckFields())
-        checks_.push_back({&field, form.control<QCheckBox>(QString::fromStdString(field.name))});
+EditorBinding::EditorBinding(const FormControls& controls)
+    : bike_(controls.bike.bike), synchro_(controls.bike.synchro),
+      geber_(controls.bike.lobesPerTurn), input1_(controls.miscellaneous.inputs[0]),
+      input2_(controls.miscellaneous.inputs[1]) {
+    const std::vector<SpinFieldSpec>& spinFields = SpinFields();
+    for (size_t i = 0; i < spinFields.size(); ++i)
+        spins_.push_back({&spinFields[i], controls.spinFields.at(i).upDown});
+    const std::vector<CheckFieldSpec>& checkFields = CheckFields();
+    for (size_t i = 0; i < checkFields.size(); ++i)
+        checks_.push_back({&checkFields[i], controls.checkFields.at(i)});
 }
 
 void EditorBinding::ReadForm(ConfigBlock& block, bool testMode) const {

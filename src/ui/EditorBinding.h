@@ -2,6 +2,7 @@
 
 #include "config/ConfigBlock.h"
 #include "config/EditorFields.h"
+#include "ui/layout/FormControls.h"
 
 #include <vector>
 
@@ -11,14 +12,11 @@ class QComboBox;
 
 namespace kx {
 
-class TFormHlav;
-class UpDown;
-
 // Copies the whole form into the record and the record into the whole form. The controls are
-// looked up once from the field tables, so showing the record costs no searching.
+// paired with their field table rows once, so showing the record costs no searching.
 class EditorBinding {
   public:
-    explicit EditorBinding(TFormHlav& form);
+    explicit EditorBinding(const FormControls& controls);
 
     // testMode: the compensation fields are taken from their controls only in the developer test
     // mode; otherwise every reading sets them to 11.

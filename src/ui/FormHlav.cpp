@@ -2,74 +2,54 @@
 
 #include "link/PortNames.h"
 #include "ui/layout/FormLayout.h"
+#include "ui/widgets/UpDown.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QProgressBar>
 
 namespace kx {
 
-namespace {
-
-// Runs of ControlTable entries: the first index and the object names that follow it. Spinners
-// are not listed: each sits kSpinnerOffset after its edit.
-struct TableRun {
-    int first;
-    std::vector<QString> names;
-};
-
-std::vector<QString> Numbered(const QString& prefix, int first, int count) {
-    std::vector<QString> names;
-    for (int i = 0; i < count; ++i)
-        names.push_back(prefix + QString::number(first + i));
-    return names;
-}
-
-std::vector<TableRun> ControlTableRuns() {
-    return {
-        {20, {"CheckBoxPalec1ZacH2", "CheckBoxPalec2ZacH2"}},
-        {24, {"CheckBoxPalec1EndH2", "CheckBoxPalec2EndH2"}},
-        {28, {"CheckBoxPalec1ZacP2", "CheckBoxPalec2ZacP2"}},
-        {32, {"CheckBoxPalec1EndP2", "CheckBoxPalec2EndP2"}},
-        {36, {"LabelAdvance1", "LabelAdvance2"}},
-        {40, Numbered("LabelTps", 1, 10)},
-        {50, {"EditPalec1Zac", "EditPalec2Zac"}},
-        {54, {"EditPalec1End", "EditPalec2End"}},
-        {58, Numbered("EditRpmAdv", 1, 10)},
-        {68, Numbered("Edit", 50, 100)},
-        {168, Numbered("EditRpmPriv", 1, 10)},
-        {178, Numbered("EditNapPriv", 1, 10)},
-    };
-}
-
-} // namespace
-
 TFormHlav::TFormHlav(QWidget* parent) : QMainWindow(parent) {
     setObjectName("FormHlav");
-    BuildFormLayout(this);
+    controls_ = BuildFormLayout(this);
 }
 
 void TFormHlav::FillControlTable() {
-    QMenu* comMenu = control<QMenu>("MenuCom");
     for (int i = 0; i < kPortCount; ++i) {
-        QAction* item = comMenu->addAction(QString::fromStdString(PortCaption(i)));
+        QAction* item = controls_.frame.comMenu->addAction(QString::fromStdString(PortCaption(i)));
         item->setObjectName(QString("MenuCom%1").arg(i + 1));
         item->setCheckable(true);
         controlTable_[size_t(i)] = item;
     }
-    for (const TableRun& run : ControlTableRuns()) {
-        for (size_t k = 0; k < run.names.size(); ++k) {
-            const int index = run.first + int(k);
-            QObject* entry = findChild<QObject*>(run.names[k]);
-            controlTable_[size_t(index)] = entry;
-            const QString& name = run.names[k];
-            if (index >= 50 && name.startsWith("Edit"))
-                controlTable_[size_t(index + kSpinnerOffset)] =
-                    findChild<QObject*>("UpDown" + name.mid(4));
-        }
+    auto put = [this](int index, QObject* control) { controlTable_[size_t(index)] = control; };
+    auto putSpin = [&put](int index, const SpinField& field) {
+        put(index, field.edit);
+        put(index + kSpinnerOffset, field.upDown);
+    };
+    // Groups of four have room for four output channels; two are built.
+    for (int c = 0; c < 2; ++c) {
+        const LobeChannel& channel = controls_.bike.channels[size_t(c)];
+        put(20 + c, channel.maximumAdvance.secondEdge);
+        put(24 + c, channel.startAdvance.secondEdge);
+        put(28 + c, channel.maximumAdvance.secondPickup);
+        put(32 + c, channel.startAdvance.secondPickup);
+        put(36 + c, controls_.monitor.advance[size_t(c)]);
+        putSpin(50 + c, channel.maximumAdvance.lobe);
+        putSpin(54 + c, channel.startAdvance.lobe);
     }
+    for (int i = 0; i < kAxisPoints; ++i) {
+        put(40 + i, controls_.advance.rowLabels[size_t(i)]);
+        putSpin(58 + i, controls_.advance.axis[size_t(i)]);
+        putSpin(168 + i, controls_.servo.rpm[size_t(i)]);
+        putSpin(178 + i, controls_.servo.mv[size_t(i)]);
+    }
+    for (int i = 0; i < kMapRows * kMapColumns; ++i)
+        putSpin(68 + i, controls_.advance.cells[size_t(i)]);
 }
 
 QAction* TFormHlav::ComItem(int portIndex) const {

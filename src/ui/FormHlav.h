@@ -2,6 +2,7 @@
 
 #include "config/AppChoices.h"
 #include "link/Display.h"
+#include "ui/layout/FormControls.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -27,6 +28,9 @@ class TFormHlav : public QMainWindow {
 
     explicit TFormHlav(QWidget* parent = nullptr);
 
+    // The controls behaviour reaches, typed; they live as long as the window.
+    const FormControls& controls() const { return controls_; }
+
     // Control by its object name; nullptr when there is none. A control once found is remembered:
     // the tick and the edit path ask for the same controls every time, and a search walks the
     // window's thousand-odd children.
@@ -40,8 +44,8 @@ class TFormHlav : public QMainWindow {
             knownControls_.insert(name, found);
         return found;
     }
-    // Fills the ControlTable and creates the twenty port items under MenuCom, which are its
-    // entries 0 .. 19.
+    // Fills the ControlTable in the record's own order and creates the twenty port items under
+    // MenuCom, which are its entries 0 .. 19.
     void FillControlTable();
     QObject* ControlTable(int index) const { return controlTable_.at(size_t(index)); }
     QAction* ComItem(int portIndex) const;
@@ -65,6 +69,7 @@ class TFormHlav : public QMainWindow {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    FormControls controls_;
     std::array<QObject*, kControlTableSize> controlTable_{};
     mutable QHash<QString, QPointer<QObject>> knownControls_; // a deleted control reads as null
 };

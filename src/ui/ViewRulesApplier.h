@@ -1,29 +1,28 @@
 #pragma once
 
 #include "config/ViewRules.h"
+#include "ui/layout/FormControls.h"
 
 #include <optional>
-#include <string>
-#include <unordered_map>
 
 class QWidget;
 
 namespace kx {
 
-class TFormHlav;
-
 // Puts a computed view state on the window's controls.
 class ViewRulesApplier {
   public:
-    explicit ViewRulesApplier(TFormHlav& form) : form_(form) {}
+    // `window` takes the background; both it and the controls outlive the applier.
+    ViewRulesApplier(QWidget& window, const FormControls& controls)
+        : window_(window), controls_(controls) {}
     void Apply(const ViewState& state);
 
   private:
-    QWidget* Control(const std::string& name);
+    QWidget* Control(const ViewTarget& target) const;
 
-    TFormHlav& form_;
-    std::unordered_map<std::string, QWidget*> controls_; // looked up once per name
-    std::optional<bool> placedBelowAllRows_;             // where map row 9 was last put
+    QWidget& window_;
+    const FormControls& controls_;
+    std::optional<bool> placedBelowAllRows_; // where map row 9 was last put
 };
 
 } // namespace kx

@@ -1,25 +1,173 @@
 #include "config/EditorFields.h"
 #include "ui/layout/FormLayout.h"
 #include "ui/widgets/MouseCheckBox.h"
+#include "ui/widgets/SpinButton.h"
 #include "ui/widgets/UpDown.h"
 
 #include <QAction>
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QtTest>
 
 #include <memory>
+#include <utility>
+#include <vector>
 
 using namespace kx;
 
 namespace {
+
+using NamedControl = std::pair<const QObject*, QString>;
+
+void AddSpin(std::vector<NamedControl>& names, const SpinField& field, const QString& name) {
+    names.push_back({field.edit, "Edit" + name});
+    names.push_back({field.upDown, "UpDown" + name});
+}
+
+// Every pointer of the typed controls with the object name it must carry, written out here
+// rather than taken from the layout, so a pointer filled with the wrong control shows.
+std::vector<NamedControl> ExpectedNames(const FormControls& c) {
+    std::vector<NamedControl> names = {
+        {c.frame.comMenu, "MenuCom"},
+        {c.frame.toolBar, "GroupBoxToolBar"},
+        {c.frame.connection, "LabelSpojeni"},
+        {c.frame.pages, "PageControl1"},
+        {c.frame.dataError, "LabelEeDataErr"},
+        {c.frame.version, "LabelVersion"},
+        {c.frame.statusBar, "StatusBar1"},
+
+        {c.monitor.rpm, "LabelRpm"},
+        {c.monitor.rpmGauge, "CGaugeRpm"},
+        {c.monitor.tps, "LabelTpsMon"},
+        {c.monitor.tpsGauge, "CGaugeTps"},
+        {c.monitor.advance[0], "LabelAdvance1"},
+        {c.monitor.advance[1], "LabelAdvance2"},
+        {c.monitor.pickups[0], "LabelMonSnimac1"},
+        {c.monitor.pickups[1], "LabelMonSnimac2"},
+        {c.monitor.voltage, "LabelNapeti"},
+        {c.monitor.servoDesired, "LabelPriveraPoz"},
+        {c.monitor.servoMeasured, "LabelPriveraMer"},
+        {c.monitor.blocking, "LabelBlocking1"},
+        {c.monitor.pilotLight, "LabelMonPilotLight"},
+        {c.monitor.clutch, "LabelClutchMon"},
+        {c.monitor.retard, "LabelMonRetard"},
+        {c.monitor.startLimiter, "LabelMonStartLimiterOut"},
+        {c.monitor.killSwitch, "LabelKillSwitch"},
+        {c.monitor.message, "LabelHlaseni"},
+        {c.monitor.programGauge, "CGaugeProgram"},
+
+        {c.miscellaneous.startLimiter.label, "LabelOmez1"},
+        {c.miscellaneous.limiter.label, "LabelOmez2"},
+        {c.miscellaneous.pilotLight.label, "LabelPilotLight"},
+        {c.miscellaneous.clutchTime.label, "LabelClutchTime"},
+        {c.miscellaneous.clutchPause.label, "LabelClutchPause"},
+        {c.miscellaneous.retard.label, "LabelRetard"},
+        {c.miscellaneous.noIgnitionRevs.label, "LabelPocSynchro"},
+        {c.miscellaneous.setTps0, "BitBtnTps0"},
+        {c.miscellaneous.setTps100, "BitBtnTps100"},
+        {c.miscellaneous.programAfterChange, "CheckBoxProgHned"},
+        {c.miscellaneous.noReading, "CheckBoxZakazCteni"},
+        {c.miscellaneous.inputs[0], "RadioGroupInput1Buttons"},
+        {c.miscellaneous.inputs[1], "RadioGroupInput2Buttons"},
+        {c.miscellaneous.inputStates[0], "LabelMonInput1In"},
+        {c.miscellaneous.inputStates[1], "LabelMonInput2In"},
+
+        {c.bike.bike, "ComboBoxBike"},
+        {c.bike.invertPickup[0], "CheckBoxInvInput1"},
+        {c.bike.invertPickup[1], "CheckBoxInvInput2"},
+        {c.bike.file, "LabelFile2"},
+        {c.bike.programCount, "LabelPocetProgramovani"},
+        {c.bike.special, "GroupBoxSpecial"},
+        {c.bike.synchroLabel, "LabelSynchro"},
+        {c.bike.synchro, "ComboBoxSynchro"},
+        {c.bike.lobeCount.label, "LabelPocPalcu"},
+        {c.bike.outputCount.label, "LabelPocKanalu"},
+        {c.bike.lobeHeading, "LabelLobe"},
+        {c.bike.edgeHeading, "LabelHrana2"},
+        {c.bike.pickupHeading, "LabelSnimac2"},
+        {c.bike.lobesPerTurn, "ComboBoxNasobekPalcu"},
+        {c.bike.compensationLabel, "LabelKompenz"},
+
+        {c.advance.tpsRows, "CheckBoxTpsMapa"},
+        {c.advance.minus, "BitBtnAdvMinus"},
+        {c.advance.plus, "BitBtnAdvPlus"},
+        {c.advance.all, "CheckBoxIgnAll"},
+
+        {c.servo.enable, "CheckBoxPrivEnable"},
+        {c.servo.group, "GroupBoxPrivera"},
+        {c.servo.minus, "BitBtnServoMinus"},
+        {c.servo.plus, "BitBtnServoPlus"},
+        {c.servo.all, "CheckBoxServoAll"},
+    };
+    const struct {
+        const SpinField& field;
+        const char* name;
+    } spins[] = {
+        {c.miscellaneous.startLimiter.field, "Omez1"},
+        {c.miscellaneous.limiter.field, "Omez2"},
+        {c.miscellaneous.pilotLight.field, "PilotLight"},
+        {c.miscellaneous.clutchTime.field, "ClutchTime"},
+        {c.miscellaneous.clutchPause.field, "ClutchPause"},
+        {c.miscellaneous.retard.field, "Retard"},
+        {c.miscellaneous.noIgnitionRevs.field, "PocSynchro"},
+        {c.miscellaneous.tps0, "Tps0"},
+        {c.miscellaneous.tps100, "Tps100"},
+        {c.bike.tachoPulses, "RpmPulsu"},
+        {c.bike.tachoCorrection, "RpmKorekce"},
+        {c.bike.lobeCount.field, "PocPalcu"},
+        {c.bike.outputCount.field, "PocKanalu"},
+        {c.bike.compensation[0], "Kompenz1"},
+        {c.bike.compensation[1], "Kompenz2"},
+        {c.advance.baseAdvance, "BaseAdv"},
+        {c.servo.hysteresis, "PrivHyster"},
+    };
+    for (const auto& spin : spins)
+        AddSpin(names, spin.field, spin.name);
+    for (int i = 0; i < 8; ++i)
+        names.push_back({c.frame.tests[size_t(i)], QString("LabelTest%1").arg(i + 1)});
+    for (int i = 0; i < 3; ++i)
+        names.push_back({c.bike.unitVersion[size_t(i)], QString("LabelVerze%1").arg(i + 1)});
+    for (int n = 1; n <= 2; ++n) {
+        const LobeChannel& channel = c.bike.channels[size_t(n - 1)];
+        const QString palec = QString("Palec%1").arg(n);
+        names.push_back({channel.group, "GroupBox" + palec});
+        for (const auto& [row, part] :
+             {std::pair{&channel.maximumAdvance, "Zac"}, std::pair{&channel.startAdvance, "End"}}) {
+            names.push_back({row->label, "Label" + palec + part});
+            AddSpin(names, row->lobe, palec + part);
+            names.push_back({row->secondEdge, "CheckBox" + palec + part + "H2"});
+            names.push_back({row->secondPickup, "CheckBox" + palec + part + "P2"});
+        }
+    }
+    for (int i = 0; i < 10; ++i) {
+        const QString number = QString::number(i + 1);
+        const size_t at = size_t(i);
+        AddSpin(names, c.advance.axis[at], "RpmAdv" + number);
+        names.push_back({c.advance.rowLabels[at], "LabelTps" + number});
+        names.push_back({c.advance.columnButtons[at], "CSpinButton" + number});
+        AddSpin(names, c.servo.rpm[at], "RpmPriv" + number);
+        AddSpin(names, c.servo.mv[at], "NapPriv" + number);
+    }
+    for (int row = 0; row < 10; ++row) {
+        for (int column = 0; column < 10; ++column) {
+            AddSpin(names, c.advance.cells[size_t(10 * row + column)],
+                    QString::number(50 + 10 * row + column));
+        }
+    }
+    return names;
+}
 
 QWidget* NextTabStop(QWidget* widget) {
     for (QWidget* next = widget->nextInFocusChain(); next != widget;
@@ -36,6 +184,7 @@ class FormLayoutTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<QMainWindow> form_;
+    FormControls controls_;
 
     template <class T>
     T* find(const QString& name) {
@@ -48,7 +197,7 @@ class FormLayoutTest : public QObject {
   private slots:
     void initTestCase() {
         form_ = std::make_unique<QMainWindow>();
-        BuildFormLayout(form_.get());
+        controls_ = BuildFormLayout(form_.get());
         form_->show();
         QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
         // Layouts of a page are settled once it has been shown.
@@ -76,6 +225,28 @@ class FormLayoutTest : public QObject {
             QCOMPARE(upDown->parentWidget(), edit->parentWidget());
             QCOMPARE(upDown->x(), edit->x() + edit->width());
             QCOMPARE(upDown->y(), edit->y());
+        }
+    }
+
+    void everyTypedControlCarriesItsName() {
+        const std::vector<NamedControl> names = ExpectedNames(controls_);
+        for (const auto& [control, name] : names) {
+            QVERIFY2(control, qPrintable("no pointer for " + name));
+            QCOMPARE(control->objectName(), name);
+        }
+        // The field lists pair each table row with its own controls.
+        QCOMPARE(controls_.spinFields.size(), SpinFields().size());
+        for (size_t i = 0; i < SpinFields().size(); ++i) {
+            const SpinFieldSpec& field = SpinFields()[i];
+            const SpinField& controls = controls_.spinFields[i];
+            QVERIFY2(controls.edit && controls.upDown, field.name.c_str());
+            QCOMPARE(controls.edit->objectName().toStdString(), field.editName());
+            QCOMPARE(controls.upDown->objectName().toStdString(), field.upDownName());
+        }
+        QCOMPARE(controls_.checkFields.size(), CheckFields().size());
+        for (size_t i = 0; i < CheckFields().size(); ++i) {
+            QVERIFY2(controls_.checkFields[i], CheckFields()[i].name.c_str());
+            QCOMPARE(controls_.checkFields[i]->objectName().toStdString(), CheckFields()[i].name);
         }
     }
 
@@ -333,11 +504,11 @@ class FormLayoutTest : public QObject {
         auto* cell = find<QWidget>("Edit145");
         auto* arrows = find<QWidget>("UpDown149");
         const int x = cell->x();
-        PlaceMapRow9(form_.get(), false);
+        PlaceMapRow9(controls_.advance, false);
         QCOMPARE(cell->y(), find<QWidget>("LabelTps1")->y() - 4);
         QCOMPARE(arrows->y(), cell->y());
         QCOMPARE(cell->x(), x);
-        PlaceMapRow9(form_.get(), true);
+        PlaceMapRow9(controls_.advance, true);
         QCOMPARE(cell->y(), find<QWidget>("LabelTps10")->y() - 4);
         QCOMPARE(arrows->y(), cell->y());
         QVERIFY(cell->y() > find<QWidget>("Edit135")->y());

@@ -34,14 +34,15 @@ QLabel* MakeAlarmLabel(const char* name, const QString& text, QWidget* parent, i
     return label;
 }
 
-QWidget* BuildErrorLabels(QWidget* parent) {
+QWidget* BuildErrorLabels(QWidget* parent, FrameControls& frame) {
     auto* panel = new QWidget(parent);
     panel->setObjectName("ErrorLabels");
     auto* column = new QVBoxLayout(panel);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(4);
-    for (QLabel* label : {MakeAlarmLabel("LabelEeDataErr", "Programmed data error", panel, 19),
-                          MakeAlarmLabel("LabelVersion", "", panel, 19)}) {
+    frame.dataError = MakeAlarmLabel("LabelEeDataErr", "Programmed data error", panel, 19);
+    frame.version = MakeAlarmLabel("LabelVersion", "", panel, 19);
+    for (QLabel* label : {frame.dataError, frame.version}) {
         KeepPlaceWhenHidden(label);
         label->hide();
         column->addWidget(label, 0, Qt::AlignLeft);
@@ -49,7 +50,7 @@ QWidget* BuildErrorLabels(QWidget* parent) {
     return panel;
 }
 
-QLayout* BuildTestLabels(QWidget* parent) {
+QLayout* BuildTestLabels(QWidget* parent, FrameControls& frame) {
     auto* row = new QHBoxLayout;
     row->setSpacing(16);
     for (int i = 1; i <= 8; ++i) {
@@ -58,6 +59,7 @@ QLayout* BuildTestLabels(QWidget* parent) {
         KeepPlaceWhenHidden(label);
         label->hide();
         row->addWidget(label);
+        frame.tests[size_t(i - 1)] = label;
     }
     row->addStretch();
     return row;
@@ -70,14 +72,14 @@ QLabel* BuildPicture(QWidget* parent) {
     return picture;
 }
 
-QTabWidget* BuildPages(QWidget* parent) {
+QTabWidget* BuildPages(QWidget* parent, FormControls& controls) {
     auto* pages = new QTabWidget(parent);
     pages->setObjectName("PageControl1");
     pages->setFixedSize(kPagesWidth, kPagesHeight);
-    pages->addTab(BuildPageMiscellaneous(pages), "Miscellaneous");
-    pages->addTab(BuildPageBike(pages), "Bike");
-    pages->addTab(BuildPageAdvance(pages), "Advance Map");
-    pages->addTab(BuildPageServo(pages), "Servo");
+    pages->addTab(BuildPageMiscellaneous(pages, controls), "Miscellaneous");
+    pages->addTab(BuildPageBike(pages, controls), "Bike");
+    pages->addTab(BuildPageAdvance(pages, controls), "Advance Map");
+    pages->addTab(BuildPageServo(pages, controls), "Servo");
     // Pages in the window's own colour, so labels that can be coloured show no grey box at rest.
     for (int i = 0; i < pages->count(); ++i)
         pages->widget(i)->setAutoFillBackground(true);
@@ -171,22 +173,24 @@ void SetTabOrder(QMainWindow* form, QTabWidget* pages) {
 
 } // namespace
 
-void BuildFormLayout(QMainWindow* form) {
+FormControls BuildFormLayout(QMainWindow* form) {
+    FormControls controls;
+    FrameControls& frame = controls.frame;
     form->setWindowTitle("Programming of KX_FLAM3 Ignition Unit");
     QFont font = form->font();
     font.setFamilies({"MS Sans Serif", "Microsoft Sans Serif"});
     font.setPixelSize(11);
     form->setFont(font);
 
-    BuildMenu(form);
+    BuildMenu(form, frame);
 
     auto* client = new QWidget(form);
     client->setObjectName("FormClient");
     form->setCentralWidget(client);
 
-    auto* spojeni = MakeAlarmLabel("LabelSpojeni", "No Connection", client, 23);
-    spojeni->setContentsMargins(6, 2, 6, 2);
-    QTabWidget* pages = BuildPages(client);
+    frame.connection = MakeAlarmLabel("LabelSpojeni", "No Connection", client, 23);
+    frame.connection->setContentsMargins(6, 2, 6, 2);
+    frame.pages = BuildPages(client, controls);
 
     auto* grid = new QGridLayout(client);
     grid->setContentsMargins(6, 4, 6, 4);
@@ -194,24 +198,26 @@ void BuildFormLayout(QMainWindow* form) {
     grid->setVerticalSpacing(6);
     auto* top = new QHBoxLayout;
     top->setSpacing(16);
-    top->addWidget(BuildToolBar(client));
-    top->addWidget(spojeni, 0, Qt::AlignVCenter);
+    top->addWidget(BuildToolBar(client, frame));
+    top->addWidget(frame.connection, 0, Qt::AlignVCenter);
     top->addStretch();
     grid->addLayout(top, 0, 0, 1, 2);
-    grid->addWidget(pages, 1, 0, Qt::AlignLeft | Qt::AlignTop);
-    grid->addWidget(BuildMonitorColumn(client), 1, 1, 2, 1);
-    grid->addWidget(BuildErrorLabels(client), 2, 0, Qt::AlignLeft | Qt::AlignTop);
+    grid->addWidget(frame.pages, 1, 0, Qt::AlignLeft | Qt::AlignTop);
+    grid->addWidget(BuildMonitorColumn(client, controls.monitor), 1, 1, 2, 1);
+    grid->addWidget(BuildErrorLabels(client, frame), 2, 0, Qt::AlignLeft | Qt::AlignTop);
     grid->addWidget(BuildPicture(client), 3, 0, 1, 2, Qt::AlignHCenter | Qt::AlignBottom);
-    grid->addLayout(BuildTestLabels(client), 4, 0, 1, 2);
+    grid->addLayout(BuildTestLabels(client, frame), 4, 0, 1, 2);
     grid->setRowStretch(2, 1);
     grid->setColumnStretch(1, 1);
 
     auto* status = new QStatusBar(form);
     status->setObjectName("StatusBar1");
     form->setStatusBar(status);
+    frame.statusBar = status;
 
-    SetTabOrder(form, pages);
+    SetTabOrder(form, frame.pages);
     form->resize(kWindowWidth, kWindowHeight);
+    return controls;
 }
 
 } // namespace kx

@@ -9,32 +9,36 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <optional>
 #include <stdexcept>
 
 namespace kx {
 
 namespace {
 
-const SpinFieldSpec& SpinFieldNamed(const char* name) {
-    for (const SpinFieldSpec& field : SpinFields()) {
-        if (field.name == name)
-            return field;
+size_t SpinFieldNamed(const char* name) {
+    const std::vector<SpinFieldSpec>& fields = SpinFields();
+    for (size_t i = 0; i < fields.size(); ++i) {
+        if (fields[i].name == name)
+            return i;
     }
     throw std::logic_error(std::string("no spin field ") + name);
 }
 
-const CheckFieldSpec* CheckFieldNamed(const char* name) {
-    for (const CheckFieldSpec& field : CheckFields()) {
-        if (field.name == name)
-            return &field;
+std::optional<size_t> CheckFieldNamed(const char* name) {
+    const std::vector<CheckFieldSpec>& fields = CheckFields();
+    for (size_t i = 0; i < fields.size(); ++i) {
+        if (fields[i].name == name)
+            return i;
     }
-    return nullptr;
+    return std::nullopt;
 }
 
 } // namespace
 
-SpinField MakeSpinField(const char* name, QWidget* parent, int editWidth) {
-    const SpinFieldSpec& field = SpinFieldNamed(name);
+SpinField MakeSpinField(FormControls& controls, const char* name, QWidget* parent, int editWidth) {
+    const size_t index = SpinFieldNamed(name);
+    const SpinFieldSpec& field = SpinFields()[index];
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(QString::fromStdString(field.editName()));
     edit->setFixedSize(editWidth, kFieldHeight);
@@ -46,6 +50,8 @@ SpinField MakeSpinField(const char* name, QWidget* parent, int editWidth) {
     upDown->setAssociate(edit);
     upDown->setPosition(field.start);
     KeepPlaceWhenHidden(upDown);
+    controls.spinFields.resize(SpinFields().size());
+    controls.spinFields[index] = {edit, upDown};
     return {edit, upDown};
 }
 
@@ -63,11 +69,17 @@ QLabel* MakeLabel(const char* name, const QString& text, QWidget* parent) {
     return label;
 }
 
-QCheckBox* MakeCheckBox(const char* name, const QString& text, QWidget* parent, bool mouseBound) {
-    const CheckFieldSpec* field = CheckFieldNamed(name);
-    QCheckBox* box = mouseBound || (field && field->mouseBound) ? new MouseCheckBox(text, parent)
-                                                                : new QCheckBox(text, parent);
+QCheckBox* MakeCheckBox(FormControls& controls, const char* name, const QString& text,
+                        QWidget* parent, bool mouseBound) {
+    const std::optional<size_t> field = CheckFieldNamed(name);
+    QCheckBox* box = mouseBound || (field && CheckFields()[*field].mouseBound)
+                         ? new MouseCheckBox(text, parent)
+                         : new QCheckBox(text, parent);
     box->setObjectName(name);
+    if (field) {
+        controls.checkFields.resize(CheckFields().size());
+        controls.checkFields[*field] = box;
+    }
     return box;
 }
 

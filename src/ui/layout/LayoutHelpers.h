@@ -2,12 +2,12 @@
 
 // Shared by the region builders of the main window; not part of the public layout API.
 
+#include "ui/layout/FormControls.h"
+
 #include <QString>
 
 class QBoxLayout;
-class QCheckBox;
 class QLabel;
-class QLineEdit;
 class QMainWindow;
 class QPushButton;
 class QTabWidget;
@@ -15,27 +15,21 @@ class QWidget;
 
 namespace kx {
 
-class UpDown;
-
 // Height shared by edits and their up-downs so a spin field reads as one control.
 constexpr int kFieldHeight = 20;
 
-struct SpinField {
-    QLineEdit* edit;
-    UpDown* upDown;
-};
-
 // The edit and up-down of the spin field `name` from the field table, both children of
-// `parent`, with range, increment, grouping and start position taken from the table. The edit is
-// `editWidth` wide; geometry beyond that is the caller's.
-SpinField MakeSpinField(const char* name, QWidget* parent, int editWidth);
+// `parent`, with range, increment, grouping and start position taken from the table, entered in
+// `controls.spinFields`. The edit is `editWidth` wide; geometry beyond that is the caller's.
+SpinField MakeSpinField(FormControls& controls, const char* name, QWidget* parent, int editWidth);
 // The pair side by side, for a box layout or, aligned left, a grid cell.
 QBoxLayout* SpinRow(const SpinField& field);
 
 QLabel* MakeLabel(const char* name, const QString& text, QWidget* parent);
-// Mouse-bound when the record table says so, or when `mouseBound` is forced.
-QCheckBox* MakeCheckBox(const char* name, const QString& text, QWidget* parent,
-                        bool mouseBound = false);
+// Mouse-bound when the record table says so, or when `mouseBound` is forced. A box the record
+// table lists is entered in `controls.checkFields`.
+QCheckBox* MakeCheckBox(FormControls& controls, const char* name, const QString& text,
+                        QWidget* parent, bool mouseBound = false);
 QPushButton* MakeButton(const char* name, const QString& text, QWidget* parent);
 void SetPixelFont(QWidget* widget, int pixels, bool bold);
 // A hint is "short|long": the short part is the tooltip, the long part goes to the status bar;
@@ -49,12 +43,12 @@ void SetHint(Target* target, const QString& hint) {
 // Keeps a widget's place in its layout while the view rules hide it, so nothing shifts.
 void KeepPlaceWhenHidden(QWidget* widget);
 
-void BuildMenu(QMainWindow* form);
-QWidget* BuildToolBar(QWidget* parent);
-QWidget* BuildMonitorColumn(QWidget* parent);
-QWidget* BuildPageMiscellaneous(QTabWidget* pages);
-QWidget* BuildPageBike(QTabWidget* pages);
-QWidget* BuildPageAdvance(QTabWidget* pages);
-QWidget* BuildPageServo(QTabWidget* pages);
+void BuildMenu(QMainWindow* form, FrameControls& frame);
+QWidget* BuildToolBar(QWidget* parent, FrameControls& frame);
+QWidget* BuildMonitorColumn(QWidget* parent, MonitorControls& monitor);
+QWidget* BuildPageMiscellaneous(QTabWidget* pages, FormControls& controls);
+QWidget* BuildPageBike(QTabWidget* pages, FormControls& controls);
+QWidget* BuildPageAdvance(QTabWidget* pages, FormControls& controls);
+QWidget* BuildPageServo(QTabWidget* pages, FormControls& controls);
 
 } // namespace kx

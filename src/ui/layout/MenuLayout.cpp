@@ -61,7 +61,7 @@ QToolButton* AddGlyphButton(QWidget* parent, const char* name, const QIcon& icon
 
 } // namespace
 
-void BuildMenu(QMainWindow* form) {
+void BuildMenu(QMainWindow* form, FrameControls& frame) {
     auto* bar = new QMenuBar(form);
     bar->setObjectName("MainMenu1");
     form->setMenuBar(bar);
@@ -79,8 +79,8 @@ void BuildMenu(QMainWindow* form) {
     AddItem(file, "MenuExit", "E&xit", {}, "Exit|End of program");
 
     // The port items are added at start-up, one per port number.
-    QMenu* com = AddMenu(bar, "MenuCom", "&Com");
-    SetHint(com->menuAction(), "Com|Set number of com ");
+    frame.comMenu = AddMenu(bar, "MenuCom", "&Com");
+    SetHint(frame.comMenu->menuAction(), "Com|Set number of com ");
 
     QMenu* device = AddMenu(bar, "MenuDevice", "&Ignition");
     AddItem(device, "MenuRead", "&Read", QKeySequence("F7"), kHintRead);
@@ -110,9 +110,10 @@ void BuildMenu(QMainWindow* form) {
     AddItem(help, "MenuAbout", "&About...");
 }
 
-QWidget* BuildToolBar(QWidget* parent) {
+QWidget* BuildToolBar(QWidget* parent, FrameControls& frame) {
     auto* box = new QGroupBox(parent);
     box->setObjectName("GroupBoxToolBar");
+    frame.toolBar = box;
     box->setFixedSize(463, 43);
     KeepPlaceWhenHidden(box); // hidden while printing; the pages must not move up
     auto* row = new QHBoxLayout(box);

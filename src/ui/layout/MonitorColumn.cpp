@@ -42,37 +42,39 @@ QLabel* AddLabel(QVBoxLayout* column, const char* name, const char* text, int pi
 
 } // namespace
 
-QWidget* BuildMonitorColumn(QWidget* parent) {
+QWidget* BuildMonitorColumn(QWidget* parent, MonitorControls& monitor) {
     auto* panel = new QWidget(parent);
     panel->setObjectName("MonitorColumn");
     auto* column = new QVBoxLayout(panel);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(5);
 
-    AddLabel(column, "LabelRpm", "RPM = ---", 19, true);
-    AddGauge(column, "CGaugeRpm", 100, QColor(255, 0, 255), false);
-    AddLabel(column, "LabelTpsMon", "TP= --- [%]", 19, true);
-    AddGauge(column, "CGaugeTps", 100, QColor(), false);
-    AddLabel(column, "LabelAdvance1", "ADVANCE = --- [\u00B0]", 16, true);
-    AddLabel(column, "LabelAdvance2", "ADVANCE 2 = --- [\u00B0]", 16, true, false);
-    AddLabel(column, "LabelMonSnimac1", "Snimac 1 = --- ", 16, false);
-    AddLabel(column, "LabelMonSnimac2", "Snimac 2 = --- ", 16, false);
-    AddLabel(column, "LabelNapeti", "U = --- [V]", 19, true);
-    AddLabel(column, "LabelPriveraPoz", "Throtle Des. = ---", 16, false);
-    AddLabel(column, "LabelPriveraMer", "Throtle Meas. = ---", 16, false);
-    AddLabel(column, "LabelBlocking1", "Blocking = --", 16, false);
-    AddLabel(column, "LabelMonPilotLight", "Pilot Light = --", 16, false);
-    AddLabel(column, "LabelClutchMon", "Clutch master= ---", 16, false);
-    AddLabel(column, "LabelMonRetard", "Retard = --", 16, false);
-    AddLabel(column, "LabelMonStartLimiterOut", "Limiter 1 = --", 16, false);
-    AddLabel(column, "LabelKillSwitch", "Kill switch = ---", 16, false);
+    monitor.rpm = AddLabel(column, "LabelRpm", "RPM = ---", 19, true);
+    monitor.rpmGauge = AddGauge(column, "CGaugeRpm", 100, QColor(255, 0, 255), false);
+    monitor.tps = AddLabel(column, "LabelTpsMon", "TP= --- [%]", 19, true);
+    monitor.tpsGauge = AddGauge(column, "CGaugeTps", 100, QColor(), false);
+    monitor.advance[0] = AddLabel(column, "LabelAdvance1", "ADVANCE = --- [\u00B0]", 16, true);
+    monitor.advance[1] =
+        AddLabel(column, "LabelAdvance2", "ADVANCE 2 = --- [\u00B0]", 16, true, false);
+    monitor.pickups[0] = AddLabel(column, "LabelMonSnimac1", "Snimac 1 = --- ", 16, false);
+    monitor.pickups[1] = AddLabel(column, "LabelMonSnimac2", "Snimac 2 = --- ", 16, false);
+    monitor.voltage = AddLabel(column, "LabelNapeti", "U = --- [V]", 19, true);
+    monitor.servoDesired = AddLabel(column, "LabelPriveraPoz", "Throtle Des. = ---", 16, false);
+    monitor.servoMeasured = AddLabel(column, "LabelPriveraMer", "Throtle Meas. = ---", 16, false);
+    monitor.blocking = AddLabel(column, "LabelBlocking1", "Blocking = --", 16, false);
+    monitor.pilotLight = AddLabel(column, "LabelMonPilotLight", "Pilot Light = --", 16, false);
+    monitor.clutch = AddLabel(column, "LabelClutchMon", "Clutch master= ---", 16, false);
+    monitor.retard = AddLabel(column, "LabelMonRetard", "Retard = --", 16, false);
+    monitor.startLimiter = AddLabel(column, "LabelMonStartLimiterOut", "Limiter 1 = --", 16, false);
+    monitor.killSwitch = AddLabel(column, "LabelKillSwitch", "Kill switch = ---", 16, false);
     column->addSpacing(6);
     QLabel* message = AddLabel(column, "LabelHlaseni", "Programming:", 13, true, false);
     message->setWordWrap(true); // the print heading must not widen the window
     QPalette palette = message->palette();
     palette.setColor(QPalette::WindowText, Qt::black);
     message->setPalette(palette);
-    AddGauge(column, "CGaugeProgram", 2, QColor(0, 255, 255), true);
+    monitor.message = message;
+    monitor.programGauge = AddGauge(column, "CGaugeProgram", 2, QColor(0, 255, 255), true);
     column->addStretch();
     return panel;
 }

@@ -53,33 +53,40 @@ QString Number(const char* stem, int number) {
     return stem + QString::number(number);
 }
 
-void BuildBottomRow(QGroupBox* group) {
+void BuildBottomRow(QGroupBox* group, FormControls& controls) {
+    AdvancePage& advance = controls.advance;
     const int y = kBottomRowY;
-    MakeCheckBox("CheckBoxTpsMapa", "TPS", group)->setGeometry(8, y + 5, 50, 18);
+    advance.tpsRows = MakeCheckBox(controls, "CheckBoxTpsMapa", "TPS", group);
+    advance.tpsRows->setGeometry(8, y + 5, 50, 18);
 
     const struct {
         const char* name;
         const char* caption;
         const char* hint;
         int x;
-    } buttons[] = {{"BitBtnAdvMinus", "-", "Take off 1 degree of Advance", 70},
-                   {"BitBtnAdvPlus", "+", "Add 1 degree of Advance", 106}};
+        QPushButton** button;
+    } buttons[] = {{"BitBtnAdvMinus", "-", "Take off 1 degree of Advance", 70, &advance.minus},
+                   {"BitBtnAdvPlus", "+", "Add 1 degree of Advance", 106, &advance.plus}};
     for (const auto& field : buttons) {
         QPushButton* button = MakeButton(field.name, field.caption, group);
         SetPixelFont(button, 19, false);
         SetHint(button, field.hint);
         button->setGeometry(field.x, y, 32, 28);
+        *field.button = button;
     }
-    MakeCheckBox("CheckBoxIgnAll", "All", group)->setGeometry(150, y + 5, 60, 18);
+    advance.all = MakeCheckBox(controls, "CheckBoxIgnAll", "All", group);
+    advance.all->setGeometry(150, y + 5, 60, 18);
 
-    PlaceSpinField(MakeSpinField("BaseAdv", group, kCellEditWidth), 250, y + 4);
+    advance.baseAdvance = MakeSpinField(controls, "BaseAdv", group, kCellEditWidth);
+    PlaceSpinField(advance.baseAdvance, 250, y + 4);
     MakeLabel("LabelBaseAdv", "Base advance [\u00B0]", group)
         ->setGeometry(250 + kCellEditWidth + kUpDownWidth + 8, y + 7, 150, 14);
 }
 
 } // namespace
 
-QWidget* BuildPageAdvance(QTabWidget* pages) {
+QWidget* BuildPageAdvance(QTabWidget* pages, FormControls& controls) {
+    AdvancePage& advance = controls.advance;
     auto* page = new QWidget(pages);
     page->setObjectName("TabSheetAdvance");
     auto* group = new QGroupBox(page);
@@ -93,8 +100,9 @@ QWidget* BuildPageAdvance(QTabWidget* pages) {
     SetHint(corner, "Round per Minute|Speed - Round per Minute");
 
     for (int k = 0; k < kMapColumns; ++k) {
-        PlaceSpinField(MakeSpinField(qPrintable(Number("RpmAdv", k + 1)), group, kAxisEditWidth),
-                       ColumnX(k), kAxisY);
+        SpinField& axis = advance.axis[size_t(k)];
+        axis = MakeSpinField(controls, qPrintable(Number("RpmAdv", k + 1)), group, kAxisEditWidth);
+        PlaceSpinField(axis, ColumnX(k), kAxisY);
     }
 
     const char* const rowCaptions[kMapRows] = {"0%",  "2%",  "5%",  "10%", "20%",
@@ -103,10 +111,13 @@ QWidget* BuildPageAdvance(QTabWidget* pages) {
         QLabel* label = MakeLabel(qPrintable(Number("LabelTps", r + 1)), rowCaptions[r], group);
         label->setGeometry(kRowLabelX, RowY(r) + kRowLabelDrop, kRowLabelWidth, 14);
         label->setAutoFillBackground(true); // the live operating point is marked in colour
+        advance.rowLabels[size_t(r)] = label;
         for (int k = 0; k < kMapColumns; ++k) {
-            const std::string cell = std::to_string(50 + kMapColumns * r + k);
-            PlaceSpinField(MakeSpinField(cell.c_str(), group, kCellEditWidth),
-                           Centred(k, kCellEditWidth + kUpDownWidth), RowY(r));
+            const int index = MapIndex(r, k);
+            SpinField& cell = advance.cells[size_t(index)];
+            cell =
+                MakeSpinField(controls, std::to_string(50 + index).c_str(), group, kCellEditWidth);
+            PlaceSpinField(cell, Centred(k, kCellEditWidth + kUpDownWidth), RowY(r));
         }
     }
 
@@ -114,23 +125,21 @@ QWidget* BuildPageAdvance(QTabWidget* pages) {
         auto* column = new SpinButton(group);
         column->setObjectName(Number("CSpinButton", k + 1));
         column->setGeometry(Centred(k, kSpinButtonWidth), kSpinButtonY, kSpinButtonWidth, 16);
+        advance.columnButtons[size_t(k)] = column;
     }
 
-    BuildBottomRow(group);
+    BuildBottomRow(group, controls);
     return page;
 }
 
-void PlaceMapRow9(QWidget* form, bool belowAllRows) {
-    const auto* rowLabel = form->findChild<QWidget*>(belowAllRows ? "LabelTps10" : "LabelTps1");
-    if (!rowLabel)
-        return;
+void PlaceMapRow9(const AdvancePage& advance, bool belowAllRows) {
+    const QLabel* rowLabel = advance.rowLabels[belowAllRows ? kMapRows - 1 : 0];
     const int y = rowLabel->y() - kRowLabelDrop;
-    const int first = 50 + kMapColumns * (kMapRows - 1);
-    for (int cell = first; cell < first + kMapColumns; ++cell) {
-        for (const char* stem : {"Edit", "UpDown"}) {
-            if (auto* widget = form->findChild<QWidget*>(Number(stem, cell)))
-                widget->move(widget->x(), y);
-        }
+    for (int k = 0; k < kMapColumns; ++k) {
+        const SpinField& cell = advance.cells[size_t(MapIndex(kMapRows - 1, k))];
+        for (QWidget* widget :
+             {static_cast<QWidget*>(cell.edit), static_cast<QWidget*>(cell.upDown)})
+            widget->move(widget->x(), y);
     }
 }
 

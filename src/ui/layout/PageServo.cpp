@@ -16,7 +16,8 @@ namespace {
 
 constexpr int kEditWidth = 46; // "20,100"
 
-QGridLayout* BuildTable(QGroupBox* group) {
+QGridLayout* BuildTable(QGroupBox* group, FormControls& controls) {
+    ServoPage& servo = controls.servo;
     auto* table = new QGridLayout;
     table->setHorizontalSpacing(0);
     table->setVerticalSpacing(10);
@@ -25,28 +26,33 @@ QGridLayout* BuildTable(QGroupBox* group) {
     table->setColumnMinimumWidth(0, 34);
     for (int k = 0; k < kAxisPoints; ++k) {
         const QString number = QString::number(k + 1);
-        table->addLayout(SpinRow(MakeSpinField(qPrintable("RpmPriv" + number), group, kEditWidth)),
-                         0, k + 1, Qt::AlignLeft);
-        table->addLayout(SpinRow(MakeSpinField(qPrintable("NapPriv" + number), group, kEditWidth)),
-                         1, k + 1, Qt::AlignLeft);
+        SpinField& rpm = servo.rpm[size_t(k)];
+        SpinField& mv = servo.mv[size_t(k)];
+        rpm = MakeSpinField(controls, qPrintable("RpmPriv" + number), group, kEditWidth);
+        table->addLayout(SpinRow(rpm), 0, k + 1, Qt::AlignLeft);
+        mv = MakeSpinField(controls, qPrintable("NapPriv" + number), group, kEditWidth);
+        table->addLayout(SpinRow(mv), 1, k + 1, Qt::AlignLeft);
         table->setColumnMinimumWidth(k + 1, kEditWidth + 15 + 3);
     }
     table->setColumnStretch(kAxisPoints + 1, 1);
     return table;
 }
 
-QHBoxLayout* BuildTools(QGroupBox* group) {
+QHBoxLayout* BuildTools(QGroupBox* group, FormControls& controls) {
+    ServoPage& servo = controls.servo;
     auto* tools = new QHBoxLayout;
     tools->setSpacing(8);
-    tools->addLayout(SpinRow(MakeSpinField("PrivHyster", group, kEditWidth)));
+    servo.hysteresis = MakeSpinField(controls, "PrivHyster", group, kEditWidth);
+    tools->addLayout(SpinRow(servo.hysteresis));
     tools->addWidget(MakeLabel("LabelServoHyster", "Servo Hysteresis [mV]", group));
     tools->addSpacing(24);
     const struct {
         const char* name;
         const char* caption;
         const char* hint;
-    } buttons[] = {{"BitBtnServoMinus", "-", "Take off 20 mV"},
-                   {"BitBtnServoPlus", "+", "Add 20 mV"}};
+        QPushButton** button;
+    } buttons[] = {{"BitBtnServoMinus", "-", "Take off 20 mV", &servo.minus},
+                   {"BitBtnServoPlus", "+", "Add 20 mV", &servo.plus}};
     for (const auto& field : buttons) {
         QPushButton* button = MakeButton(field.name, field.caption, group);
         SetPixelFont(button, 19, false);
@@ -54,33 +60,37 @@ QHBoxLayout* BuildTools(QGroupBox* group) {
         button->setFixedSize(32, 28);
         KeepPlaceWhenHidden(button);
         tools->addWidget(button);
+        *field.button = button;
     }
     tools->addSpacing(8);
-    QCheckBox* all = MakeCheckBox("CheckBoxServoAll", "All", group);
-    KeepPlaceWhenHidden(all);
-    tools->addWidget(all);
+    servo.all = MakeCheckBox(controls, "CheckBoxServoAll", "All", group);
+    KeepPlaceWhenHidden(servo.all);
+    tools->addWidget(servo.all);
     tools->addStretch();
     return tools;
 }
 
 } // namespace
 
-QWidget* BuildPageServo(QTabWidget* pages) {
+QWidget* BuildPageServo(QTabWidget* pages, FormControls& controls) {
+    ServoPage& servo = controls.servo;
     auto* page = new QWidget(pages);
     page->setObjectName("TabSheetServo");
 
     auto* group = new QGroupBox("Servo", page);
     group->setObjectName("GroupBoxPrivera");
+    servo.group = group;
     auto* inside = new QVBoxLayout(group);
     inside->setContentsMargins(8, 12, 8, 10);
     inside->setSpacing(16);
-    inside->addLayout(BuildTable(group));
-    inside->addLayout(BuildTools(group));
+    inside->addLayout(BuildTable(group, controls));
+    inside->addLayout(BuildTools(group, controls));
 
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(8, 12, 8, 8);
     layout->setSpacing(10);
-    layout->addWidget(MakeCheckBox("CheckBoxPrivEnable", "Servo enable", page), 0, Qt::AlignLeft);
+    servo.enable = MakeCheckBox(controls, "CheckBoxPrivEnable", "Servo enable", page);
+    layout->addWidget(servo.enable, 0, Qt::AlignLeft);
     layout->addWidget(group);
     layout->addStretch();
     return page;
