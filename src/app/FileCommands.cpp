@@ -5,6 +5,7 @@
 #include "store/ConfigFile.h"
 #include "store/FormSettings.h"
 #include "store/IniFile.h"
+#include "store/PortSettings.h"
 #include "store/RecordCopy.h"
 #include "store/TestModeMarker.h"
 #include "store/qt/SafeTextFile.h"

@@ -16,6 +16,9 @@ extern const char* const kLanguageWords[kLanguageCount];
 // The language index of a command-line word (exact capitals); nothing for any other word.
 std::optional<uint8_t> LanguageFromWord(const std::string& word);
 
+// Port index of "COM5", "com5" or "Com 5" (4). Nothing for other text or numbers outside 1 ... 20.
+std::optional<int> PortIndexFromName(const std::string& name);
+
 // Two application settings that are repaired together with the record.
 struct AppChoices {
     uint8_t languageIndex = 0; // 0 English, 1 German, 2 French, 3 Czech

@@ -1,6 +1,5 @@
 #include "link/PortNames.h"
 
-#include <cctype>
 #include <cstdlib>
 
 namespace kx {
@@ -56,39 +55,6 @@ std::string DeviceForPort(int portIndex, const std::map<int, std::string>& setti
     if (setting != settingsOverrides.end() && !setting->second.empty())
         return setting->second;
     return DefaultDeviceForPort(portIndex);
-}
-
-std::optional<int> PortIndexFromName(const std::string& name) {
-    if (name.size() < 4)
-        return std::nullopt;
-    for (size_t i = 0; i < 3; ++i) {
-        if (std::toupper(static_cast<unsigned char>(name[i])) != "COM"[i])
-            return std::nullopt;
-    }
-    size_t pos = 3;
-    if (name[pos] == ' ')
-        ++pos;
-    const size_t digits = name.size() - pos;
-    if (digits < 1 || digits > 2)
-        return std::nullopt;
-    int number = 0;
-    for (; pos < name.size(); ++pos) {
-        if (!std::isdigit(static_cast<unsigned char>(name[pos])))
-            return std::nullopt;
-        number = number * 10 + (name[pos] - '0');
-    }
-    if (number < 1 || number > kPortCount)
-        return std::nullopt;
-    return number - 1;
-}
-
-std::map<int, std::string> PortOverridesFromSettings(const IniFile& settings) {
-    std::map<int, std::string> overrides;
-    for (const auto& [key, device] : settings.Section("PORTS")) {
-        if (const auto index = PortIndexFromName(key))
-            overrides[*index + 1] = device;
-    }
-    return overrides;
 }
 
 } // namespace kx

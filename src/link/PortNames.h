@@ -1,10 +1,8 @@
 #pragma once
 
 #include "config/AppChoices.h"
-#include "store/IniFile.h"
 
 #include <map>
-#include <optional>
 #include <string>
 
 namespace kx {
@@ -21,12 +19,5 @@ std::string DefaultDeviceForPort(int portIndex);
 // pseudo-terminal): the environment variable KX_FLAM3_COM<n> wins over settingsOverrides[n],
 // where n is the port number 1 ... 20. Empty overrides count as absent.
 std::string DeviceForPort(int portIndex, const std::map<int, std::string>& settingsOverrides);
-
-// The devices the settings file's PORTS section names for menu entries, by port number:
-// "Com3=/dev/ttyUSB0" points Com 3 at the adapter. Keys that name no entry are ignored.
-std::map<int, std::string> PortOverridesFromSettings(const IniFile& settings);
-
-// Port index of "COM5", "com5" or "Com 5" (4). Nothing for other text or numbers outside 1 ... 20.
-std::optional<int> PortIndexFromName(const std::string& name);
 
 } // namespace kx

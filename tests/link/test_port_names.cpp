@@ -1,4 +1,5 @@
 #include "link/PortNames.h"
+#include "store/PortSettings.h"
 
 #include <QtTest>
 

@@ -4,6 +4,7 @@
 #include "config/EditorClamp.h"
 #include "link/PortNames.h"
 #include "store/ConfigFile.h"
+#include "store/PortSettings.h"
 #include "store/qt/SafeTextFile.h"
 #include "store/qt/SettingsFiles.h"
 #include "ui/text/PortFailureTexts.h"
