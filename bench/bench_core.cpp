@@ -8,7 +8,7 @@
 #include "present/LinkPresenter.h"
 #include "store/ConfigFile.h"
 #include "support/TelegramBytes.h"
-#include "ui/text/MessageTexts.h"
+#include "texts/MessageTexts.h"
 
 #include <sstream>
 #include <string>

@@ -6,7 +6,7 @@
 #include "link/Frame.h"
 #include "link/MonitorTelegram.h"
 #include "present/LinkPresenter.h"
-#include "ui/text/MessageTexts.h"
+#include "texts/MessageTexts.h"
 
 #include <algorithm>
 #include <cstddef>

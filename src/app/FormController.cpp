@@ -4,11 +4,11 @@
 #include "config/Presets.h"
 #include "link/PortNames.h"
 #include "link/SerialPort.h"
+#include "texts/PortFailureTexts.h"
 #include "ui/Dialogs.h"
 #include "ui/FormHlav.h"
 #include "ui/LanguageApplier.h"
 #include "ui/QtDialogLanguage.h"
-#include "ui/text/PortFailureTexts.h"
 
 #include <QAction>
 #include <QApplication>

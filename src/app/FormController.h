@@ -7,9 +7,9 @@
 #include "link/DeviceLink.h"
 #include "present/LinkPresenter.h"
 #include "store/qt/SettingsFiles.h"
+#include "texts/MessageTexts.h"
 #include "ui/EditorBinding.h"
 #include "ui/ViewRulesApplier.h"
-#include "ui/text/MessageTexts.h"
 
 #include <QImage>
 #include <QObject>

@@ -1,9 +1,9 @@
 #include "app/FormController.h"
 
+#include "texts/PrintTexts.h"
 #include "ui/Dialogs.h"
 #include "ui/FormHlav.h"
 #include "ui/PrintScaling.h"
-#include "ui/text/PrintTexts.h"
 
 #include <QApplication>
 #include <QDateTime>

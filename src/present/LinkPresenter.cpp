@@ -1,6 +1,6 @@
 #include "present/LinkPresenter.h"
 
-#include "ui/text/MessageTexts.h"
+#include "texts/MessageTexts.h"
 
 #include <charconv>
 #include <utility>

@@ -1,6 +1,6 @@
 #include "ui/FormAbout.h"
 
-#include "ui/text/LanguageTexts.h"
+#include "texts/LanguageTexts.h"
 #include "ui/widgets/Picture.h"
 
 #include <QLabel>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "config/AppChoices.h"
-#include "link/Display.h"
+#include "present/Display.h"
 #include "ui/layout/FormControls.h"
 
 #include <QHash>

@@ -1,8 +1,8 @@
 #include "ui/LanguageApplier.h"
 
+#include "texts/LanguageTexts.h"
 #include "ui/FormHlav.h"
 #include "ui/layout/LayoutHelpers.h"
-#include "ui/text/LanguageTexts.h"
 
 #include <QAbstractButton>
 #include <QAction>

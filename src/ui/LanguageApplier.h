@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/text/MessageTexts.h"
+#include "texts/MessageTexts.h"
 
 #include <cstdint>
 

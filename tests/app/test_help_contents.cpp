@@ -1,6 +1,6 @@
 #include "app/ManualSearch.h"
 #include "support/FormBench.h"
-#include "ui/text/MessageTexts.h"
+#include "texts/MessageTexts.h"
 
 #include <QAction>
 #include <QDir>

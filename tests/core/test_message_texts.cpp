@@ -1,4 +1,4 @@
-#include "ui/text/MessageTexts.h"
+#include "texts/MessageTexts.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "link/MonitorTelegram.h"
 #include "present/LinkPresenter.h"
-#include "ui/text/MessageTexts.h"
+#include "texts/MessageTexts.h"
 
 #include <QRandomGenerator>
 #include <QtTest>

@@ -2,7 +2,7 @@
 #include "link/TransferEngine.h"
 #include "present/LinkPresenter.h"
 #include "support/FakeSerialPort.h"
-#include "ui/text/MessageTexts.h"
+#include "texts/MessageTexts.h"
 
 #include <QtTest>
 

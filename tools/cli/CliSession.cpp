@@ -7,7 +7,7 @@
 #include "store/PortSettings.h"
 #include "store/qt/SafeTextFile.h"
 #include "store/qt/SettingsFiles.h"
-#include "ui/text/PortFailureTexts.h"
+#include "texts/PortFailureTexts.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

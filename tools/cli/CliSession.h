@@ -7,7 +7,7 @@
 #include "link/serial/QtSerialPort.h"
 #include "present/LinkPresenter.h"
 #include "store/ConfigDifferences.h"
-#include "ui/text/MessageTexts.h"
+#include "texts/MessageTexts.h"
 
 #include <QElapsedTimer>
 #include <QObject>

@@ -4,7 +4,7 @@
 #include "link/DeviceLink.h"
 #include "link/serial/QtSerialPort.h"
 #include "present/LinkPresenter.h"
-#include "ui/text/MessageTexts.h"
+#include "texts/MessageTexts.h"
 
 #include <QString>
 #include <QTemporaryDir>

@@ -1,5 +1,5 @@
+#include "texts/LanguageTexts.h"
 #include "ui/layout/LayoutHelpers.h"
-#include "ui/text/LanguageTexts.h"
 
 #include "ui/widgets/Picture.h"
 

@@ -1,4 +1,4 @@
-#include "ui/text/PortFailureTexts.h"
+#include "texts/PortFailureTexts.h"
 
 #include "config/AppChoices.h"
 

@@ -1,4 +1,4 @@
-#include "ui/text/LanguageTexts.h"
+#include "texts/LanguageTexts.h"
 
 namespace kx {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "config/AppChoices.h"
-#include "ui/text/MessageTexts.h"
+#include "texts/MessageTexts.h"
 
 #include <cstdint>
 #include <string>

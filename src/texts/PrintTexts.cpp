@@ -1,4 +1,4 @@
-#include "ui/text/PrintTexts.h"
+#include "texts/PrintTexts.h"
 
 #include <iterator>
 
