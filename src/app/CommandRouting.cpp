@@ -15,89 +15,94 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QPushButton>
+#include <QToolButton>
+
+#include <tuple>
 
 namespace kx {
 
 void FormController::ConnectCommands() {
-    for (const SpinFieldSpec& field : SpinFields()) {
-        auto* upDown = form_.control<UpDown>(QString::fromStdString(field.upDownName()));
-        connect(upDown, &UpDown::clicked, this, &FormController::UpDownClick);
-        WatchEdit(form_.control<QLineEdit>(QString::fromStdString(field.editName())));
+    const FormControls& controls = form_.controls();
+    for (size_t i = 0; i < SpinFields().size(); ++i) {
+        const SpinField& field = controls.spinFields[i];
+        connect(field.upDown, &UpDown::clicked, this, &FormController::UpDownClick);
+        WatchEdit(field.edit);
     }
-    for (const CheckFieldSpec& field : CheckFields()) {
-        if (!field.mouseBound)
-            continue;
-        auto* box = form_.control<MouseCheckBox>(QString::fromStdString(field.name));
-        connect(box, &MouseCheckBox::mouseReleased, this, &FormController::CheckBoxMouseUp);
+    // The layout makes the mouse-bound boxes of the table, and "Programming after change", as
+    // boxes that report the release of the mouse.
+    auto onMouseUp = [this](QCheckBox* box) {
+        connect(qobject_cast<MouseCheckBox*>(box), &MouseCheckBox::mouseReleased, this,
+                &FormController::CheckBoxMouseUp);
+    };
+    for (size_t i = 0; i < CheckFields().size(); ++i) {
+        if (CheckFields()[i].mouseBound)
+            onMouseUp(controls.checkFields[i]);
     }
-    connect(form_.control<MouseCheckBox>("CheckBoxProgHned"), &MouseCheckBox::mouseReleased, this,
-            &FormController::CheckBoxMouseUp);
-    connect(form_.control<QAbstractButton>("CheckBoxZakazCteni"), &QAbstractButton::clicked, this,
+    const MiscellaneousPage& misc = controls.miscellaneous;
+    onMouseUp(misc.programAfterChange);
+    connect(misc.noReading, &QAbstractButton::clicked, this,
             &FormController::CheckBoxZakazCteniClick);
     for (int input : {1, 2}) {
-        auto* group = form_.control<QButtonGroup>(QString("RadioGroupInput%1Buttons").arg(input));
-        connect(group, &QButtonGroup::idClicked, this,
+        connect(misc.inputs[size_t(input - 1)], &QButtonGroup::idClicked, this,
                 [this, input](int item) { RadioGroupInputClick(input, item); });
     }
-    for (const char* list : {"ComboBoxBike", "ComboBoxSynchro"}) {
-        connect(form_.control<QComboBox>(list), &QComboBox::activated, this,
-                &FormController::ComboBoxBikeChange);
-    }
-    connect(form_.control<QComboBox>("ComboBoxNasobekPalcu"), &QComboBox::activated, this,
-            &FormController::EditExit);
+    for (QComboBox* list : {controls.bike.bike, controls.bike.synchro})
+        connect(list, &QComboBox::activated, this, &FormController::ComboBoxBikeChange);
+    connect(controls.bike.lobesPerTurn, &QComboBox::activated, this, &FormController::EditExit);
 
     // A command reached from a menu item, a button, or both.
-    auto route = [this](const char* action, const char* button, void (FormController::*handler)()) {
+    auto route = [this](QAction* action, QAbstractButton* button,
+                        void (FormController::*handler)()) {
         if (action)
-            connect(form_.control<QAction>(action), &QAction::triggered, this, handler);
+            connect(action, &QAction::triggered, this, handler);
         if (button)
-            connect(form_.control<QAbstractButton>(button), &QAbstractButton::clicked, this,
-                    handler);
+            connect(button, &QAbstractButton::clicked, this, handler);
     };
-    route("MenuNew", "SpeedButton6", &FormController::MenuNewClick);
-    route("MenuOpen", "SpeedButton5", &FormController::MenuOpenClick);
-    route("MenuSave", "SpeedButton7", &FormController::MenuSaveClick);
-    route("MenuPrint", "SpeedButtonPrint", &FormController::SpeedButtonPrintClick);
-    route("MenuPrintAll", nullptr, &FormController::MenuPrintAllClick);
-    route("MenuRead", "ButtonRead", &FormController::MenuReadClick);
-    route("MenuVerify", "BitBtnVerify", &FormController::MenuVerifyClick);
-    route("MenuProgram", "BitBtnProgram", &FormController::MenuProgramClick);
-    route("MenuContens", nullptr, &FormController::MenuContensClick);
-    route("MenuAbout", nullptr, &FormController::MenuAboutClick);
-    connect(form_.control<QAction>("MenuExit"), &QAction::triggered, &form_, &QWidget::close);
+    const MenuActions& menu = controls.frame.menu;
+    const ToolBarButtons& buttons = controls.frame.buttons;
+    route(menu.newFile, buttons.newFile, &FormController::MenuNewClick);
+    route(menu.open, buttons.open, &FormController::MenuOpenClick);
+    route(menu.save, buttons.save, &FormController::MenuSaveClick);
+    route(menu.print, buttons.print, &FormController::SpeedButtonPrintClick);
+    route(menu.printAll, nullptr, &FormController::MenuPrintAllClick);
+    route(menu.read, buttons.read, &FormController::MenuReadClick);
+    route(menu.verify, buttons.verify, &FormController::MenuVerifyClick);
+    route(menu.program, buttons.program, &FormController::MenuProgramClick);
+    route(menu.contents, nullptr, &FormController::MenuContensClick);
+    route(menu.about, nullptr, &FormController::MenuAboutClick);
+    connect(menu.exit, &QAction::triggered, &form_, &QWidget::close);
 
-    route(nullptr, "BitBtnTps0", &FormController::BitBtnTps0Click);
-    route(nullptr, "BitBtnTps100", &FormController::BitBtnTps100Click);
-    const std::pair<const char*, const char*> advanceSteps[] = {{"AdvanceMinus", "BitBtnAdvMinus"},
-                                                                {"AdvancePlus", "BitBtnAdvPlus"}};
-    for (const auto& [action, button] : advanceSteps) {
-        const Step step = action == advanceSteps[0].first ? Step::Down : Step::Up;
-        connect(form_.control<QAction>(action), &QAction::triggered, this,
-                [this, step] { StepAdvanceClick(step); });
-        connect(form_.control<QAbstractButton>(button), &QAbstractButton::clicked, this,
-                [this, step] { StepAdvanceClick(step); });
+    route(nullptr, misc.setTps0, &FormController::BitBtnTps0Click);
+    route(nullptr, misc.setTps100, &FormController::BitBtnTps100Click);
+    const AdvancePage& advance = controls.advance;
+    const std::tuple<QAction*, QAbstractButton*, Step> advanceSteps[] = {
+        {menu.advanceMinus, advance.minus, Step::Down}, {menu.advancePlus, advance.plus, Step::Up}};
+    for (const auto& [action, button, step] : advanceSteps) {
+        connect(action, &QAction::triggered, this, [this, step] { StepAdvanceClick(step); });
+        connect(button, &QAbstractButton::clicked, this, [this, step] { StepAdvanceClick(step); });
     }
     for (int column = 0; column < kMapColumns; ++column) {
-        auto* spin = form_.control<SpinButton>(QString("CSpinButton%1").arg(column + 1));
+        SpinButton* spin = advance.columnButtons[size_t(column)];
         connect(spin, &SpinButton::downClicked, this,
                 [this, column] { CSpinButtonClick(column, Step::Down); });
         connect(spin, &SpinButton::upClicked, this,
                 [this, column] { CSpinButtonClick(column, Step::Up); });
     }
-    connect(form_.control<QAbstractButton>("BitBtnServoMinus"), &QAbstractButton::clicked, this,
+    connect(controls.servo.minus, &QAbstractButton::clicked, this,
             [this] { StepServoClick(Step::Down); });
-    connect(form_.control<QAbstractButton>("BitBtnServoPlus"), &QAbstractButton::clicked, this,
+    connect(controls.servo.plus, &QAbstractButton::clicked, this,
             [this] { StepServoClick(Step::Up); });
 
     for (uint8_t i = 0; i < kLanguageCount; ++i) {
-        connect(form_.control<QAction>(kLanguageMenuItems[i]), &QAction::triggered, this,
-                [this, i] { MenuLanguageClick(i); });
+        connect(menu.languages[i], &QAction::triggered, this, [this, i] { MenuLanguageClick(i); });
     }
     for (int i = 0; i < kPortCount; ++i)
         connect(form_.ComItem(i), &QAction::triggered, this, [this, i] { MenuCom1Click(i); });
@@ -155,14 +160,13 @@ void FormController::CheckBoxZakazCteniClick() {
 
 void FormController::RadioGroupInputClick(int input, int itemIndex) {
     (input == 1 ? block_.input1Function : block_.input2Function) = uint8_t(itemIndex);
-    link_.engine().CheckAutoProgram(
-        form_.control<QAbstractButton>("CheckBoxProgHned")->isChecked());
+    link_.engine().CheckAutoProgram(form_.controls().miscellaneous.programAfterChange->isChecked());
     ApplyViewRules();
 }
 
 void FormController::ComboBoxBikeChange() {
-    const auto code = BikeCodeFromCombo(form_.control<QComboBox>("ComboBoxBike")->currentIndex());
-    const int method = form_.control<QComboBox>("ComboBoxSynchro")->currentIndex();
+    const auto code = BikeCodeFromCombo(form_.controls().bike.bike->currentIndex());
+    const int method = form_.controls().bike.synchro->currentIndex();
     // A list reports the item picked even when it was already shown; treating that as a choice
     // would replace a tuned configuration with the defaults.
     const bool bikeChosen = code && *code != block_.bike;
@@ -184,9 +188,9 @@ void FormController::MenuNewClick() {
         return;
     ApplyPreset(block_, keepSpecial_);
     ApplyChange();
-    form_.control<QLabel>("LabelHlaseni")->hide();
-    form_.control<QProgressBar>("CGaugeProgram")->hide();
-    form_.control<QLabel>("LabelFile2")->setText(QString());
+    form_.controls().monitor.message->hide();
+    form_.controls().monitor.programGauge->hide();
+    form_.controls().bike.file->setText(QString());
 }
 
 void FormController::MenuReadClick() {
@@ -243,7 +247,7 @@ namespace kx {
 void FormController::StepAdvanceClick(Step step) {
     ReadForm();
     NormaliseBlock(block_, choices_);
-    const bool wholeMap = form_.control<QAbstractButton>("CheckBoxIgnAll")->isChecked();
+    const bool wholeMap = form_.controls().advance.all->isChecked();
     StepAdvance(block_, step, wholeMap, {point_.tpsRow, point_.rpmColumn, point_.rpmBelowAxis});
     NormaliseBlock(block_, choices_);
     ApplyChange();
@@ -257,7 +261,7 @@ void FormController::CSpinButtonClick(int column, Step step) {
 
 void FormController::StepServoClick(Step step) {
     ReadForm();
-    const bool wholeTable = form_.control<QAbstractButton>("CheckBoxServoAll")->isChecked();
+    const bool wholeTable = form_.controls().servo.all->isChecked();
     StepServo(block_, step, wholeTable, point_.servoColumn);
     ApplyChange();
 }

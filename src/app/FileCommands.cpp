@@ -26,7 +26,7 @@ void FormController::LoadSettings() {
     const IniFile ini = ReadSettingsFile(files_.settings);
     // Each key defaults to what the window has now, so a missing file changes nothing but the
     // port: its default, the current index taken as a port number, is Com 1.
-    auto* pages = form_.control<QTabWidget>("PageControl1");
+    auto* pages = form_.controls().frame.pages;
     FormSettings settings;
     settings.left = form_.x();
     settings.top = form_.y();
@@ -51,7 +51,7 @@ void FormController::LoadSettings() {
     // Low 8 bits first, so that no stored number can overflow the subtraction.
     choices_.portIndex = uint8_t(uint8_t(settings.comPort) - 1);
     choices_.languageIndex = uint8_t(settings.language);
-    form_.control<QLabel>("LabelFile2")->setText(QString::fromStdString(settings.file));
+    form_.controls().bike.file->setText(QString::fromStdString(settings.file));
     lastFilePath_ = settings.iniDir;
     pages->setCurrentIndex(int(settings.activePage));
     portOverrides_ = PortOverridesFromSettings(ini);
@@ -74,9 +74,9 @@ void FormController::SaveSettings() {
     settings.width = form_.width();
     settings.comPort = choices_.portIndex + 1;
     settings.language = choices_.languageIndex;
-    settings.file = form_.control<QLabel>("LabelFile2")->text().toStdString();
+    settings.file = form_.controls().bike.file->text().toStdString();
     settings.iniDir = lastFilePath_;
-    settings.activePage = form_.control<QTabWidget>("PageControl1")->currentIndex();
+    settings.activePage = form_.controls().frame.pages->currentIndex();
     SaveFormSettings(ini, settings);
     // Failures stay silent at shutdown; the safe writes leave the previous files whole.
     WriteTextFileSafely(files_.settings, [&ini](std::ostream& out) { ini.Save(out); });
@@ -103,7 +103,7 @@ void FormController::MenuSaveClick() {
         dialogs_.showMessage(texts_.MsgOpenFileError);
         return;
     }
-    form_.control<QLabel>("LabelFile2")->setText(QString::fromStdString(*path));
+    form_.controls().bike.file->setText(QString::fromStdString(*path));
     lastFilePath_ = *path;
 }
 
@@ -122,12 +122,12 @@ void FormController::MenuOpenClick() {
             NormaliseBlock(block_, choices_);
             ClampToEditors(block_);
             ApplyChange();
-            form_.control<QLabel>("LabelFile2")->setText(QString::fromStdString(*path));
+            form_.controls().bike.file->setText(QString::fromStdString(*path));
             lastFilePath_ = *path;
         }
     }
-    form_.control<QLabel>("LabelHlaseni")->hide();
-    form_.control<QProgressBar>("CGaugeProgram")->hide();
+    form_.controls().monitor.message->hide();
+    form_.controls().monitor.programGauge->hide();
 }
 
 } // namespace kx

@@ -31,7 +31,7 @@ constexpr uint8_t kStartPortIndex = 1;
 FormController::FormController(TFormHlav& form, SerialPort& port, Dialogs& dialogs,
                                QStringList arguments)
     : form_(form), port_(port), dialogs_(dialogs), arguments_(std::move(arguments)),
-      link_(block_, port_, *this), binding_(form.controls()), monitorPanel_(form),
+      link_(block_, port_, *this), binding_(form.controls()), monitorPanel_(form.controls()),
       viewRules_(form, form.controls()), marker_(form.controls().advance, form.controls().servo) {
     timer1_.setInterval(DeviceLink::kTickMs);
     timer1_.setTimerType(Qt::PreciseTimer);
@@ -63,36 +63,36 @@ void FormController::FormCreate() {
     ApplyLanguage();
     ShowBlock();
 
-    form_.control<QLabel>("LabelHlaseni")->hide();
-    form_.control<QProgressBar>("CGaugeProgram")->hide();
-    form_.control<QLabel>("LabelEeDataErr")->hide();
-    form_.control<QLabel>("LabelVersion")->hide();
-    form_.control<QProgressBar>("CGaugeProgram")->setMaximum(2);
+    form_.controls().monitor.message->hide();
+    form_.controls().monitor.programGauge->hide();
+    form_.controls().frame.dataError->hide();
+    form_.controls().frame.version->hide();
+    form_.controls().monitor.programGauge->setMaximum(2);
     CheckTestMode();
-    for (int i = 1; i <= 8; ++i)
-        form_.control<QLabel>(QString("LabelTest%1").arg(i))->setVisible(testMode_);
+    for (QLabel* label : form_.controls().frame.tests)
+        label->setVisible(testMode_);
     ApplyViewRules();
     timer1_.start();
 }
 
 void FormController::Timer1Timer() {
-    const QWidget* servoGroup = form_.control<QWidget>("GroupBoxPrivera");
+    const QWidget* servoGroup = form_.controls().servo.group;
     ReopenLostPort();
     link_.Tick(printView_, !servoGroup->isHidden());
     ApplyLinkStates();
     const LiveValues& live = link_.live();
     point_ = TrackOperatingPoint(block_, live.liveRpm, live.liveTpsPercent,
-                                 form_.control<QCheckBox>("CheckBoxTpsMapa")->isChecked());
+                                 form_.controls().advance.tpsRows->isChecked());
     marker_.Mark(point_);
     FinishPendingClose();
 }
 
 void FormController::ApplyLinkStates() {
     const StatusDisplay& status = statusPresenter_.Present(link_.engine().state(), texts_);
-    auto* label = form_.control<QLabel>("LabelHlaseni");
+    auto* label = form_.controls().monitor.message;
     TFormHlav::ApplyLabel(label, status.LabelHlaseni);
     label->setVisible(status.labelVisible);
-    auto* gauge = form_.control<QProgressBar>("CGaugeProgram");
+    auto* gauge = form_.controls().monitor.programGauge;
     if (gauge->maximum() != status.gaugeMaximum)
         gauge->setMaximum(status.gaugeMaximum);
     TFormHlav::ApplyGauge(gauge, status.gaugeProgress);
@@ -101,8 +101,8 @@ void FormController::ApplyLinkStates() {
         telegramsShown_ = link_.telegramCount();
         monitorPanel_.Apply(PresentMonitor(link_.live(), link_.monitor(), texts_));
     }
-    form_.control<QLabel>("LabelSpojeni")->setVisible(link_.connectionLost());
-    form_.control<QLabel>("LabelVersion")->setVisible(link_.monitor().versionVisible);
+    form_.controls().frame.connection->setVisible(link_.connectionLost());
+    form_.controls().frame.version->setVisible(link_.monitor().versionVisible);
 }
 
 void FormController::FormCloseQuery(QCloseEvent* event) {
@@ -153,7 +153,7 @@ void FormController::ShowBlock() {
 void FormController::ApplyChange() {
     NormaliseBlock(block_, choices_);
     ShowBlock();
-    link_.engine().CheckAutoProgram(form_.control<QCheckBox>("CheckBoxProgHned")->isChecked());
+    link_.engine().CheckAutoProgram(form_.controls().miscellaneous.programAfterChange->isChecked());
 }
 
 void FormController::ApplyViewRules() {
@@ -213,7 +213,7 @@ void FormController::ApplyCommandLineLanguage() {
 void FormController::ApplyLanguage() {
     // Messages first: captions and placeholders are built from them.
     LoadMessageTexts(texts_, choices_.languageIndex);
-    const bool noConnection = form_.control<QLabel>("LabelSpojeni")->isVisibleTo(&form_);
+    const bool noConnection = form_.controls().frame.connection->isVisibleTo(&form_);
     ApplyLanguageTexts(form_, choices_.languageIndex, texts_, noConnection);
     ApplyQtDialogLanguage(choices_.languageIndex);
 }
@@ -223,7 +223,7 @@ void FormController::showRecord() {
 }
 
 void FormController::clearFileName() {
-    form_.control<QLabel>("LabelFile2")->setText(QString());
+    form_.controls().bike.file->setText(QString());
 }
 
 void FormController::versionMismatch(int pcVersion, int unitVersion) {

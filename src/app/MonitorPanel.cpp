@@ -7,45 +7,41 @@
 
 namespace kx {
 
-MonitorPanel::MonitorPanel(TFormHlav& form)
-    : rpmGauge_(form.control<QProgressBar>("CGaugeRpm")),
-      tpsGauge_(form.control<QProgressBar>("CGaugeTps")),
-      version_(form.control<QLabel>("LabelVersion")),
-      eeDataError_(form.control<QLabel>("LabelEeDataErr")),
-      servoDesired_(form.control<QLabel>("LabelPriveraPoz")),
-      servoMeasured_(form.control<QLabel>("LabelPriveraMer")) {
+MonitorPanel::MonitorPanel(const FormControls& controls)
+    : tests_(controls.frame.tests), rpmGauge_(controls.monitor.rpmGauge),
+      tpsGauge_(controls.monitor.tpsGauge), version_(controls.frame.version),
+      eeDataError_(controls.frame.dataError), servoDesired_(controls.monitor.servoDesired),
+      servoMeasured_(controls.monitor.servoMeasured) {
     using D = MonitorDisplay;
-    const std::pair<const char*, LabelState D::*> names[] = {
-        {"LabelRpm", &D::LabelRpm},
-        {"LabelNapeti", &D::LabelNapeti},
-        {"LabelBlocking1", &D::LabelBlocking1},
-        {"LabelAdvance1", &D::LabelAdvance1},
-        {"LabelAdvance2", &D::LabelAdvance2},
-        {"LabelMonPilotLight", &D::LabelMonPilotLight},
-        {"LabelMonSnimac1", &D::LabelMonSnimac1},
-        {"LabelMonSnimac2", &D::LabelMonSnimac2},
-        {"LabelTpsMon", &D::LabelTpsMon},
-        {"LabelPriveraPoz", &D::LabelPriveraPoz},
-        {"LabelPriveraMer", &D::LabelPriveraMer},
-        {"LabelVersion", &D::LabelVersion},
-        {"LabelPocetProgramovani", &D::LabelPocetProgramovani},
-        {"LabelMonInput1In", &D::LabelMonInput1In},
-        {"LabelMonInput2In", &D::LabelMonInput2In},
-        {"LabelClutchMon", &D::LabelClutchMon},
-        {"LabelMonStartLimiterOut", &D::LabelMonStartLimiterOut},
-        {"LabelMonRetard", &D::LabelMonRetard},
-        {"LabelKillSwitch", &D::LabelKillSwitch},
+    const MonitorControls& monitor = controls.monitor;
+    const MiscellaneousPage& misc = controls.miscellaneous;
+    labels_ = {
+        {monitor.rpm, &D::LabelRpm},
+        {monitor.voltage, &D::LabelNapeti},
+        {monitor.blocking, &D::LabelBlocking1},
+        {monitor.advance[0], &D::LabelAdvance1},
+        {monitor.advance[1], &D::LabelAdvance2},
+        {monitor.pilotLight, &D::LabelMonPilotLight},
+        {monitor.pickups[0], &D::LabelMonSnimac1},
+        {monitor.pickups[1], &D::LabelMonSnimac2},
+        {monitor.tps, &D::LabelTpsMon},
+        {monitor.servoDesired, &D::LabelPriveraPoz},
+        {monitor.servoMeasured, &D::LabelPriveraMer},
+        {controls.frame.version, &D::LabelVersion},
+        {controls.bike.programCount, &D::LabelPocetProgramovani},
+        {misc.inputStates[0], &D::LabelMonInput1In},
+        {misc.inputStates[1], &D::LabelMonInput2In},
+        {monitor.clutch, &D::LabelClutchMon},
+        {monitor.startLimiter, &D::LabelMonStartLimiterOut},
+        {monitor.retard, &D::LabelMonRetard},
+        {monitor.killSwitch, &D::LabelKillSwitch},
     };
-    for (const auto& [name, state] : names)
-        labels_.push_back({form.control<QLabel>(name), state});
-    for (int i = 0; i < 8; ++i)
-        tests_[i] = form.control<QLabel>(QString("LabelTest%1").arg(i + 1));
 }
 
 void MonitorPanel::Apply(const MonitorDisplay& display) {
     for (const Binding& binding : labels_)
         TFormHlav::ApplyLabel(binding.label, display.*binding.state);
-    for (int i = 0; i < 8; ++i)
+    for (size_t i = 0; i < tests_.size(); ++i)
         TFormHlav::ApplyLabel(tests_[i], display.LabelTest[i]);
     TFormHlav::ApplyGauge(rpmGauge_, display.CGaugeRpm);
     TFormHlav::ApplyGauge(tpsGauge_, display.CGaugeTps);

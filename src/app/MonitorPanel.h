@@ -2,6 +2,7 @@
 
 #include "present/LinkPresenter.h"
 
+#include <array>
 #include <vector>
 
 class QLabel;
@@ -9,13 +10,13 @@ class QProgressBar;
 
 namespace kx {
 
-class TFormHlav;
+struct FormControls;
 
-// Puts the decoded live data on the monitor labels and gauges. The labels are looked up once;
-// each telegram then only sets what changed.
+// Puts the decoded live data on the monitor labels and gauges; each telegram only sets what
+// changed.
 class MonitorPanel {
   public:
-    explicit MonitorPanel(TFormHlav& form);
+    explicit MonitorPanel(const FormControls& controls);
     void Apply(const MonitorDisplay& display);
 
   private:
@@ -24,7 +25,7 @@ class MonitorPanel {
         LabelState MonitorDisplay::*state;
     };
     std::vector<Binding> labels_;
-    QLabel* tests_[8];
+    std::array<QLabel*, 8> tests_;
     QProgressBar* rpmGauge_;
     QProgressBar* tpsGauge_;
     QLabel* version_;

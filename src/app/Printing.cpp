@@ -108,10 +108,10 @@ void FormController::BeginPrint() {
     status.messageHold = TransferEngine::kMessageHold;
     status.gaugeVisible = false;
     ApplyLinkStates();
-    form_.control<QWidget>("LabelSpojeni")->hide();
+    form_.controls().frame.connection->hide();
     unprintedPages_.clear();
     printView_ = true;
-    form_.control<QPushButton>("BitBtnVerify")->setFocus();
+    form_.controls().frame.buttons.verify->setFocus();
 }
 
 void FormController::EndPrint() {
@@ -138,9 +138,9 @@ void FormController::SpeedButtonPrintClick() {
 }
 
 void FormController::MenuPrintAllClick() {
-    form_.control<QPushButton>("BitBtnVerify")->setFocus();
+    form_.controls().frame.buttons.verify->setFocus();
     BeginPrint();
-    auto* pages = form_.control<QTabWidget>("PageControl1");
+    auto* pages = form_.controls().frame.pages;
     const int active = pages->currentIndex();
     for (int page = 0; page < pages->count(); ++page) {
         for (int tab = 0; tab < pages->count(); ++tab)

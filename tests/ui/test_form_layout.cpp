@@ -40,8 +40,28 @@ void AddSpin(std::vector<NamedControl>& names, const SpinField& field, const QSt
 // rather than taken from the layout, so a pointer filled with the wrong control shows.
 std::vector<NamedControl> ExpectedNames(const FormControls& c) {
     std::vector<NamedControl> names = {
+        {c.frame.menu.newFile, "MenuNew"},
+        {c.frame.menu.open, "MenuOpen"},
+        {c.frame.menu.save, "MenuSave"},
+        {c.frame.menu.print, "MenuPrint"},
+        {c.frame.menu.printAll, "MenuPrintAll"},
+        {c.frame.menu.exit, "MenuExit"},
+        {c.frame.menu.read, "MenuRead"},
+        {c.frame.menu.verify, "MenuVerify"},
+        {c.frame.menu.program, "MenuProgram"},
+        {c.frame.menu.advanceMinus, "AdvanceMinus"},
+        {c.frame.menu.advancePlus, "AdvancePlus"},
+        {c.frame.menu.contents, "MenuContens"},
+        {c.frame.menu.about, "MenuAbout"},
         {c.frame.comMenu, "MenuCom"},
         {c.frame.toolBar, "GroupBoxToolBar"},
+        {c.frame.buttons.newFile, "SpeedButton6"},
+        {c.frame.buttons.open, "SpeedButton5"},
+        {c.frame.buttons.save, "SpeedButton7"},
+        {c.frame.buttons.print, "SpeedButtonPrint"},
+        {c.frame.buttons.read, "ButtonRead"},
+        {c.frame.buttons.verify, "BitBtnVerify"},
+        {c.frame.buttons.program, "BitBtnProgram"},
         {c.frame.connection, "LabelSpojeni"},
         {c.frame.pages, "PageControl1"},
         {c.frame.dataError, "LabelEeDataErr"},
@@ -135,6 +155,9 @@ std::vector<NamedControl> ExpectedNames(const FormControls& c) {
     };
     for (const auto& spin : spins)
         AddSpin(names, spin.field, spin.name);
+    const char* const languages[] = {"MenuEnglish", "MenuGerman", "MenuFrench", "MenuCzech"};
+    for (size_t i = 0; i < c.frame.menu.languages.size(); ++i)
+        names.push_back({c.frame.menu.languages[i], languages[i]});
     for (int i = 0; i < 8; ++i)
         names.push_back({c.frame.tests[size_t(i)], QString("LabelTest%1").arg(i + 1)});
     for (int i = 0; i < 3; ++i)

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "config/AppChoices.h"
 #include "config/ConfigBlock.h"
 
 #include <array>
 #include <vector>
 
+class QAction;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
@@ -16,6 +18,7 @@ class QProgressBar;
 class QPushButton;
 class QStatusBar;
 class QTabWidget;
+class QToolButton;
 
 namespace kx {
 
@@ -29,10 +32,41 @@ struct SpinField {
     UpDown* upDown = nullptr;
 };
 
+// The menu items that start commands.
+struct MenuActions {
+    QAction* newFile = nullptr;                       // MenuNew
+    QAction* open = nullptr;                          // MenuOpen
+    QAction* save = nullptr;                          // MenuSave
+    QAction* print = nullptr;                         // MenuPrint
+    QAction* printAll = nullptr;                      // MenuPrintAll
+    QAction* exit = nullptr;                          // MenuExit
+    QAction* read = nullptr;                          // MenuRead
+    QAction* verify = nullptr;                        // MenuVerify
+    QAction* program = nullptr;                       // MenuProgram
+    QAction* advanceMinus = nullptr;                  // AdvanceMinus
+    QAction* advancePlus = nullptr;                   // AdvancePlus
+    std::array<QAction*, kLanguageCount> languages{}; // kLanguageMenuItems, in language order
+    QAction* contents = nullptr;                      // MenuContens
+    QAction* about = nullptr;                         // MenuAbout
+};
+
+// The tool bar's glyph buttons and the three exchange buttons beside them.
+struct ToolBarButtons {
+    QToolButton* newFile = nullptr; // SpeedButton6
+    QToolButton* open = nullptr;    // SpeedButton5
+    QToolButton* save = nullptr;    // SpeedButton7
+    QToolButton* print = nullptr;   // SpeedButtonPrint
+    QPushButton* read = nullptr;    // ButtonRead
+    QPushButton* verify = nullptr;  // BitBtnVerify
+    QPushButton* program = nullptr; // BitBtnProgram
+};
+
 // Around the pages: menu, tool bar, connection and error labels, test labels, status bar.
 struct FrameControls {
-    QMenu* comMenu = nullptr;          // MenuCom, filled with the port items at start-up
-    QGroupBox* toolBar = nullptr;      // GroupBoxToolBar
+    MenuActions menu;
+    QMenu* comMenu = nullptr;     // MenuCom, filled with the port items at start-up
+    QGroupBox* toolBar = nullptr; // GroupBoxToolBar
+    ToolBarButtons buttons;
     QLabel* connection = nullptr;      // LabelSpojeni
     QTabWidget* pages = nullptr;       // PageControl1
     QLabel* dataError = nullptr;       // LabelEeDataErr

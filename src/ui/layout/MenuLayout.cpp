@@ -67,31 +67,32 @@ void BuildMenu(QMainWindow* form, FrameControls& frame) {
     form->setMenuBar(bar);
 
     QMenu* file = AddMenu(bar, "MenuFile", "&File");
-    AddItem(file, "MenuNew", "&New", QKeySequence("Ctrl+N"), kHintNew);
+    frame.menu.newFile = AddItem(file, "MenuNew", "&New", QKeySequence("Ctrl+N"), kHintNew);
     AddSeparator(file, "N3");
-    AddItem(file, "MenuOpen", "&Open", QKeySequence("F3"), kHintOpen);
+    frame.menu.open = AddItem(file, "MenuOpen", "&Open", QKeySequence("F3"), kHintOpen);
     AddSeparator(file, "N1");
-    AddItem(file, "MenuSave", "&Save", QKeySequence("F2"), kHintSave);
+    frame.menu.save = AddItem(file, "MenuSave", "&Save", QKeySequence("F2"), kHintSave);
     AddSeparator(file, "N2");
-    AddItem(file, "MenuPrint", "&Print", QKeySequence("Ctrl+P"), kHintPrint);
-    AddItem(file, "MenuPrintAll", "Print all");
+    frame.menu.print = AddItem(file, "MenuPrint", "&Print", QKeySequence("Ctrl+P"), kHintPrint);
+    frame.menu.printAll = AddItem(file, "MenuPrintAll", "Print all");
     AddSeparator(file, "N4");
-    AddItem(file, "MenuExit", "E&xit", {}, "Exit|End of program");
+    frame.menu.exit = AddItem(file, "MenuExit", "E&xit", {}, "Exit|End of program");
 
     // The port items are added at start-up, one per port number.
     frame.comMenu = AddMenu(bar, "MenuCom", "&Com");
     SetHint(frame.comMenu->menuAction(), "Com|Set number of com ");
 
     QMenu* device = AddMenu(bar, "MenuDevice", "&Ignition");
-    AddItem(device, "MenuRead", "&Read", QKeySequence("F7"), kHintRead);
-    AddItem(device, "MenuVerify", "&Verify", QKeySequence("F8"), kHintVerify);
-    AddItem(device, "MenuProgram", "&Program", QKeySequence("F9"), kHintProgram);
+    frame.menu.read = AddItem(device, "MenuRead", "&Read", QKeySequence("F7"), kHintRead);
+    frame.menu.verify = AddItem(device, "MenuVerify", "&Verify", QKeySequence("F8"), kHintVerify);
+    frame.menu.program =
+        AddItem(device, "MenuProgram", "&Program", QKeySequence("F9"), kHintProgram);
 
     QMenu* tools = AddMenu(bar, "MenuTools", "Tools");
-    AddItem(tools, "AdvanceMinus", "Advance -", QKeySequence("F4"),
-            "Curve A minus|Take off 1 degree of curve A");
-    AddItem(tools, "AdvancePlus", "Advance +", QKeySequence("F5"),
-            "Curve A plus|Add 1 degree of curve A");
+    frame.menu.advanceMinus = AddItem(tools, "AdvanceMinus", "Advance -", QKeySequence("F4"),
+                                      "Curve A minus|Take off 1 degree of curve A");
+    frame.menu.advancePlus = AddItem(tools, "AdvancePlus", "Advance +", QKeySequence("F5"),
+                                     "Curve A plus|Add 1 degree of curve A");
 
     // Exactly one language carries the check mark.
     QMenu* language = AddMenu(bar, "MenuLanguage", "&Language");
@@ -103,11 +104,12 @@ void BuildMenu(QMainWindow* form, FrameControls& frame) {
         action->setCheckable(true);
         action->setChecked(i == 0);
         languages->addAction(action);
+        frame.menu.languages[size_t(i)] = action;
     }
 
     QMenu* help = AddMenu(bar, "MenuHelp", "&Help");
-    AddItem(help, "MenuContens", "&Contents...", QKeySequence("F1"));
-    AddItem(help, "MenuAbout", "&About...");
+    frame.menu.contents = AddItem(help, "MenuContens", "&Contents...", QKeySequence("F1"));
+    frame.menu.about = AddItem(help, "MenuAbout", "&About...");
 }
 
 QWidget* BuildToolBar(QWidget* parent, FrameControls& frame) {
@@ -121,27 +123,31 @@ QWidget* BuildToolBar(QWidget* parent, FrameControls& frame) {
     row->setSpacing(2);
 
     QStyle* style = box->style();
-    row->addWidget(
-        AddGlyphButton(box, "SpeedButton6", style->standardIcon(QStyle::SP_FileIcon), kHintNew));
-    row->addWidget(AddGlyphButton(box, "SpeedButton5",
-                                  style->standardIcon(QStyle::SP_DialogOpenButton), kHintOpen));
-    row->addWidget(AddGlyphButton(box, "SpeedButton7",
-                                  style->standardIcon(QStyle::SP_DialogSaveButton), kHintSave));
-    row->addWidget(AddGlyphButton(box, "SpeedButtonPrint", PrinterIcon(), kHintPrint));
+    ToolBarButtons& buttons = frame.buttons;
+    buttons.newFile =
+        AddGlyphButton(box, "SpeedButton6", style->standardIcon(QStyle::SP_FileIcon), kHintNew);
+    buttons.open = AddGlyphButton(box, "SpeedButton5",
+                                  style->standardIcon(QStyle::SP_DialogOpenButton), kHintOpen);
+    buttons.save = AddGlyphButton(box, "SpeedButton7",
+                                  style->standardIcon(QStyle::SP_DialogSaveButton), kHintSave);
+    buttons.print = AddGlyphButton(box, "SpeedButtonPrint", PrinterIcon(), kHintPrint);
+    for (QToolButton* glyph : {buttons.newFile, buttons.open, buttons.save, buttons.print})
+        row->addWidget(glyph);
     row->addSpacing(16);
 
     const struct {
+        QPushButton*& slot;
         const char* name;
         const char* caption;
         const char* hint;
-    } buttons[] = {{"ButtonRead", "&Read", kHintRead},
-                   {"BitBtnVerify", "&Verify", kHintVerify},
-                   {"BitBtnProgram", "&Program", kHintProgram}};
-    for (const auto& field : buttons) {
-        QPushButton* button = MakeButton(field.name, field.caption, box);
-        button->setFixedHeight(27);
-        SetHint(button, field.hint);
-        row->addWidget(button, 1);
+    } exchange[] = {{buttons.read, "ButtonRead", "&Read", kHintRead},
+                    {buttons.verify, "BitBtnVerify", "&Verify", kHintVerify},
+                    {buttons.program, "BitBtnProgram", "&Program", kHintProgram}};
+    for (const auto& field : exchange) {
+        field.slot = MakeButton(field.name, field.caption, box);
+        field.slot->setFixedHeight(27);
+        SetHint(field.slot, field.hint);
+        row->addWidget(field.slot, 1);
     }
     return box;
 }
