@@ -66,7 +66,8 @@ int RunWindowUntilShown(int argc, char* argv[]) {
     kx::TFormHlav form;
     kx::QtSerialPort port;
     kx::MessageBoxDialogs dialogs(&form);
-    kx::FormController controller(form, port, dialogs, {});
+    kx::FormState state;
+    kx::FormController controller(form, state, port, dialogs, {});
     controller.FormCreate();
     kx::TFormAbout about(&form);
     controller.SetAboutWindow(&about);

@@ -23,7 +23,7 @@ void ShowBlock(benchmark::State& state) {
     int cell = 0;
     for (auto _ : state) {
         // One edited value per call, as after typing into one cell.
-        uint8_t& value = window->controller.block().advance[cell];
+        uint8_t& value = window->state.block.advance[cell];
         value = value == 10 ? 11 : 10;
         cell = (cell + 1) % (kx::kMapRows * kx::kMapColumns);
         times.Time([] { window->controller.ShowBlock(); });

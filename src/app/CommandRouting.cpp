@@ -59,8 +59,7 @@ void FormController::ConnectCommands() {
     connect(controls.bike.lobesPerTurn, &QComboBox::activated, this, &FormController::EditExit);
 
     // A command reached from a menu item, a button, or both.
-    auto route = [this](QAction* action, QAbstractButton* button,
-                        void (FormController::*handler)()) {
+    auto route = [this](QAction* action, QAbstractButton* button, auto handler) {
         if (action)
             connect(action, &QAction::triggered, this, handler);
         if (button)
@@ -69,10 +68,10 @@ void FormController::ConnectCommands() {
     const MenuActions& menu = controls.frame.menu;
     const ToolBarButtons& buttons = controls.frame.buttons;
     route(menu.newFile, buttons.newFile, &FormController::MenuNewClick);
-    route(menu.open, buttons.open, &FormController::MenuOpenClick);
-    route(menu.save, buttons.save, &FormController::MenuSaveClick);
-    route(menu.print, buttons.print, &FormController::SpeedButtonPrintClick);
-    route(menu.printAll, nullptr, &FormController::MenuPrintAllClick);
+    route(menu.open, buttons.open, [this] { files_.MenuOpenClick(); });
+    route(menu.save, buttons.save, [this] { files_.MenuSaveClick(); });
+    route(menu.print, buttons.print, [this] { printer_.SpeedButtonPrintClick(); });
+    route(menu.printAll, nullptr, [this] { printer_.MenuPrintAllClick(); });
     route(menu.read, buttons.read, &FormController::MenuReadClick);
     route(menu.verify, buttons.verify, &FormController::MenuVerifyClick);
     route(menu.program, buttons.program, &FormController::MenuProgramClick);
@@ -159,7 +158,7 @@ void FormController::CheckBoxZakazCteniClick() {
 }
 
 void FormController::RadioGroupInputClick(int input, int itemIndex) {
-    (input == 1 ? block_.input1Function : block_.input2Function) = uint8_t(itemIndex);
+    (input == 1 ? state_.block.input1Function : state_.block.input2Function) = uint8_t(itemIndex);
     link_.engine().CheckAutoProgram(form_.controls().miscellaneous.programAfterChange->isChecked());
     ApplyViewRules();
 }
@@ -169,24 +168,24 @@ void FormController::ComboBoxBikeChange() {
     const int method = form_.controls().bike.synchro->currentIndex();
     // A list reports the item picked even when it was already shown; treating that as a choice
     // would replace a tuned configuration with the defaults.
-    const bool bikeChosen = code && *code != block_.bike;
-    const bool methodChosen = method >= 0 && method != block_.synchroMode;
+    const bool bikeChosen = code && *code != state_.block.bike;
+    const bool methodChosen = method >= 0 && method != state_.block.synchroMode;
     if (!bikeChosen && !methodChosen)
         return;
     if (code)
-        block_.bike = *code;
+        state_.block.bike = *code;
     if (method >= 0)
-        block_.synchroMode = uint8_t(method);
+        state_.block.synchroMode = uint8_t(method);
     keepSpecial_ = true;
-    ApplyPreset(block_, keepSpecial_);
+    ApplyPreset(state_.block, keepSpecial_);
     ShowBlock();
     ApplyChange();
 }
 
 void FormController::MenuNewClick() {
-    if (dialogs_.askYesNoCancel(texts_.MsgAskDefaults) != Dialogs::Answer::Yes)
+    if (dialogs_.askYesNoCancel(state_.texts.MsgAskDefaults) != Dialogs::Answer::Yes)
         return;
-    ApplyPreset(block_, keepSpecial_);
+    ApplyPreset(state_.block, keepSpecial_);
     ApplyChange();
     form_.controls().monitor.message->hide();
     form_.controls().monitor.programGauge->hide();
@@ -200,7 +199,7 @@ void FormController::MenuReadClick() {
 
 void FormController::MenuVerifyClick() {
     ReadForm();
-    NormaliseBlock(block_, choices_);
+    NormaliseBlock(state_.block, state_.choices);
     ShowBlock();
     link_.engine().StartVerify();
     ApplyLinkStates();
@@ -208,35 +207,35 @@ void FormController::MenuVerifyClick() {
 
 void FormController::MenuProgramClick() {
     ReadForm();
-    NormaliseBlock(block_, choices_);
+    NormaliseBlock(state_.block, state_.choices);
     ShowBlock();
     link_.engine().StartProgram();
     ApplyLinkStates();
 }
 
 void FormController::MenuCom1Click(int portIndex) {
-    choices_.portIndex = uint8_t(portIndex);
-    ClosePort();
+    state_.choices.portIndex = uint8_t(portIndex);
+    ports_.ClosePort();
     OpenPort();
 }
 
 void FormController::MenuLanguageClick(uint8_t languageIndex) {
-    choices_.languageIndex = languageIndex;
+    state_.choices.languageIndex = languageIndex;
     ApplyLanguage();
     ShowBlock();
 }
 
 void FormController::MenuContensClick() {
     const QString manual =
-        FindManual(QString::fromStdString(texts_.MsgManualFile), ManualFolders());
+        FindManual(QString::fromStdString(state_.texts.MsgManualFile), ManualFolders());
     if (manual.isEmpty() || !dialogs_.openDocument(manual.toStdString()))
-        dialogs_.showMessage(texts_.MsgManualOpenError);
+        dialogs_.showMessage(state_.texts.MsgManualOpenError);
 }
 
 void FormController::MenuAboutClick() {
     if (!about_)
         return;
-    about_->setLanguage(choices_.languageIndex);
+    about_->setLanguage(state_.choices.languageIndex);
     about_->exec();
 }
 
@@ -246,34 +245,35 @@ namespace kx {
 
 void FormController::StepAdvanceClick(Step step) {
     ReadForm();
-    NormaliseBlock(block_, choices_);
+    NormaliseBlock(state_.block, state_.choices);
     const bool wholeMap = form_.controls().advance.all->isChecked();
-    StepAdvance(block_, step, wholeMap, {point_.tpsRow, point_.rpmColumn, point_.rpmBelowAxis});
-    NormaliseBlock(block_, choices_);
+    StepAdvance(state_.block, step, wholeMap,
+                {state_.point.tpsRow, state_.point.rpmColumn, state_.point.rpmBelowAxis});
+    NormaliseBlock(state_.block, state_.choices);
     ApplyChange();
 }
 
 void FormController::CSpinButtonClick(int column, Step step) {
     ReadForm();
-    StepSpeedColumn(block_, column, step);
+    StepSpeedColumn(state_.block, column, step);
     ApplyChange();
 }
 
 void FormController::StepServoClick(Step step) {
     ReadForm();
     const bool wholeTable = form_.controls().servo.all->isChecked();
-    StepServo(block_, step, wholeTable, point_.servoColumn);
+    StepServo(state_.block, step, wholeTable, state_.point.servoColumn);
     ApplyChange();
 }
 
 // The captures take the live voltage without reading the form first.
 void FormController::BitBtnTps0Click() {
-    if (CaptureTps0(block_, link_.live().liveTpsMv))
+    if (CaptureTps0(state_.block, link_.live().liveTpsMv))
         ApplyChange();
 }
 
 void FormController::BitBtnTps100Click() {
-    if (CaptureTps100(block_, link_.live().liveTpsMv))
+    if (CaptureTps100(state_.block, link_.live().liveTpsMv))
         ApplyChange();
 }
 

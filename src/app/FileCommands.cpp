@@ -1,129 +1,52 @@
-#include "app/FormController.h"
+#include "app/FileCommands.h"
 
 #include "config/EditorClamp.h"
-#include "link/PortNames.h"
 #include "store/ConfigFile.h"
-#include "store/FormSettings.h"
-#include "store/IniFile.h"
-#include "store/PortSettings.h"
-#include "store/RecordCopy.h"
-#include "store/TestModeMarker.h"
 #include "store/qt/SafeTextFile.h"
 #include "ui/Dialogs.h"
 #include "ui/FormHlav.h"
-#include "ui/WindowPlacement.h"
 
 #include <QLabel>
 #include <QProgressBar>
-#include <QTabWidget>
 
-#include <algorithm>
 #include <sstream>
 
 namespace kx {
 
-void FormController::LoadSettings() {
-    const IniFile ini = ReadSettingsFile(files_.settings);
-    // Each key defaults to what the window has now, so a missing file changes nothing but the
-    // port: its default, the current index taken as a port number, is Com 1.
-    auto* pages = form_.controls().frame.pages;
-    FormSettings settings;
-    settings.left = form_.x();
-    settings.top = form_.y();
-    settings.height = form_.height();
-    settings.width = form_.width();
-    settings.comPort = choices_.portIndex;
-    settings.language = choices_.languageIndex;
-    settings.activePage = pages->currentIndex();
-    LoadFormSettings(ini, settings);
-    // A stored number of any size still makes a rectangle: bounded far beyond every desktop.
-    auto bounded = [](long number) {
-        constexpr long kFarOff = 1L << 20;
-        return int(std::clamp(number, -kFarOff, kFarOff));
-    };
-    const QRect stored(bounded(settings.left), bounded(settings.top), bounded(settings.width),
-                       bounded(settings.height));
-    // A screen unplugged since, or a hand-edited file, must not put the window where no screen
-    // shows it, nor make it larger than the screen.
-    const QRect placed = FitIntoArea(stored, AvailableAreaFor(stored, form_.screen()));
-    form_.move(placed.topLeft());
-    form_.resize(placed.size());
-    // Low 8 bits first, so that no stored number can overflow the subtraction.
-    choices_.portIndex = uint8_t(uint8_t(settings.comPort) - 1);
-    choices_.languageIndex = uint8_t(settings.language);
-    form_.controls().bike.file->setText(QString::fromStdString(settings.file));
-    lastFilePath_ = settings.iniDir;
-    pages->setCurrentIndex(int(settings.activePage));
-    portOverrides_ = PortOverridesFromSettings(ini);
-
-    // A copy that can't be read leaves the start-up record: half a copy from a failing disk is
-    // worse than none.
-    if (const auto copy = ReadTextFile(files_.recordCopy)) {
-        std::istringstream in(*copy);
-        ReadRecordCopy(in, block_);
-    }
-}
-
-void FormController::SaveSettings() {
-    // The rest of the file (the port devices, anything a user added) is kept as it was.
-    IniFile ini = ReadSettingsFile(files_.settings);
-    FormSettings settings;
-    settings.left = form_.x();
-    settings.top = form_.y();
-    settings.height = form_.height();
-    settings.width = form_.width();
-    settings.comPort = choices_.portIndex + 1;
-    settings.language = choices_.languageIndex;
-    settings.file = form_.controls().bike.file->text().toStdString();
-    settings.iniDir = lastFilePath_;
-    settings.activePage = form_.controls().frame.pages->currentIndex();
-    SaveFormSettings(ini, settings);
-    // Failures stay silent at shutdown; the safe writes leave the previous files whole.
-    WriteTextFileSafely(files_.settings, [&ini](std::ostream& out) { ini.Save(out); });
-    WriteTextFileSafely(files_.recordCopy,
-                        [this](std::ostream& out) { WriteRecordCopy(out, block_); });
-}
-
-void FormController::CheckTestMode() {
-    const auto marker = ReadTextFile(files_.marker);
-    std::istringstream in(marker.value_or(std::string()));
-    testMode_ = marker && MarkerEnablesTestMode(in);
-}
-
-void FormController::MenuSaveClick() {
-    const auto path = dialogs_.askSaveFile(lastFilePath_);
+void FileCommands::MenuSaveClick() {
+    const auto path = dialogs_.askSaveFile(state_.lastFilePath);
     if (!path)
         return;
-    ReadForm();
-    NormaliseBlock(block_, choices_);
-    ShowBlock();
+    refresh_.ReadForm();
+    NormaliseBlock(state_.block, state_.choices);
+    refresh_.ShowBlock();
     // Written beside the target and swapped in whole: a failed save never cuts the old file.
     if (!WriteTextFileSafely(QString::fromStdString(*path),
-                             [this](std::ostream& out) { WriteConfigFile(out, block_); })) {
-        dialogs_.showMessage(texts_.MsgOpenFileError);
+                             [this](std::ostream& out) { WriteConfigFile(out, state_.block); })) {
+        dialogs_.showMessage(state_.texts.MsgOpenFileError);
         return;
     }
     form_.controls().bike.file->setText(QString::fromStdString(*path));
-    lastFilePath_ = *path;
+    state_.lastFilePath = *path;
 }
 
-void FormController::MenuOpenClick() {
-    if (const auto path = dialogs_.askOpenFile(lastFilePath_)) {
+void FileCommands::MenuOpenClick() {
+    if (const auto path = dialogs_.askOpenFile(state_.lastFilePath)) {
         const auto text = ReadTextFile(QString::fromStdString(*path));
         std::istringstream in(text.value_or(std::string()));
-        ConfigBlock opened = block_;
+        ConfigBlock opened = state_.block;
         if (!text) {
-            dialogs_.showMessage(texts_.MsgOpenFileError);
+            dialogs_.showMessage(state_.texts.MsgOpenFileError);
         } else if (!ReadConfigFile(in, opened)) {
-            dialogs_.showMessage(texts_.MsgFileVersionMismatch);
+            dialogs_.showMessage(state_.texts.MsgFileVersionMismatch);
         } else {
-            block_ = opened;
+            state_.block = opened;
             // What the editors show is what "Programming after change" sends right after.
-            NormaliseBlock(block_, choices_);
-            ClampToEditors(block_);
-            ApplyChange();
+            NormaliseBlock(state_.block, state_.choices);
+            ClampToEditors(state_.block);
+            refresh_.ApplyChange();
             form_.controls().bike.file->setText(QString::fromStdString(*path));
-            lastFilePath_ = *path;
+            state_.lastFilePath = *path;
         }
     }
     form_.controls().monitor.message->hide();

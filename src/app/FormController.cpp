@@ -3,8 +3,6 @@
 #include "config/EditorClamp.h"
 #include "config/Presets.h"
 #include "link/PortNames.h"
-#include "link/SerialPort.h"
-#include "texts/PortFailureTexts.h"
 #include "ui/Dialogs.h"
 #include "ui/FormHlav.h"
 #include "ui/LanguageApplier.h"
@@ -28,11 +26,14 @@ constexpr uint8_t kStartPortIndex = 1;
 
 } // namespace
 
-FormController::FormController(TFormHlav& form, SerialPort& port, Dialogs& dialogs,
-                               QStringList arguments)
-    : form_(form), port_(port), dialogs_(dialogs), arguments_(std::move(arguments)),
-      link_(block_, port_, *this), binding_(form.controls()), monitorPanel_(form.controls()),
-      viewRules_(form, form.controls()), marker_(form.controls().advance, form.controls().servo) {
+FormController::FormController(TFormHlav& form, FormState& state, SerialPort& port,
+                               Dialogs& dialogs, QStringList arguments)
+    : form_(form), state_(state), dialogs_(dialogs), arguments_(std::move(arguments)),
+      link_(state.block, port, *this), ports_(port, dialogs), settings_(form, state),
+      files_(form, state, *this, dialogs),
+      printer_(form, state, *this, dialogs, statusPresenter_, link_.engine()),
+      binding_(form.controls()), monitorPanel_(form.controls()), viewRules_(form, form.controls()),
+      marker_(form.controls().advance, form.controls().servo) {
     timer1_.setInterval(DeviceLink::kTickMs);
     timer1_.setTimerType(Qt::PreciseTimer);
     connect(&timer1_, &QTimer::timeout, this, &FormController::Timer1Timer);
@@ -43,21 +44,21 @@ FormController::FormController(TFormHlav& form, SerialPort& port, Dialogs& dialo
 void FormController::FormCreate() {
     form_.FillControlTable();
     ConnectCommands();
-    choices_.portIndex = kStartPortIndex;
-    block_.bike = 0;
-    ApplyPreset(block_, keepSpecial_);
+    state_.choices.portIndex = kStartPortIndex;
+    state_.block.bike = 0;
+    ApplyPreset(state_.block, keepSpecial_);
 
     if (const QScreen* screen = form_.screen()) {
         const QRect area = screen->availableGeometry();
         form_.move(area.x() + (area.width() - form_.width()) / 2,
                    area.y() + (area.height() - form_.height()) / 2);
     }
-    LoadSettings();
+    settings_.LoadSettings(ports_);
     ApplyCommandLineLanguage();
-    NormaliseBlock(block_, choices_);
+    NormaliseBlock(state_.block, state_.choices);
     // The saved copy is a file like any other: a hand-edited one must not reach the unit unseen.
-    ClampToEditors(block_);
-    LoadMessageTexts(texts_, choices_.languageIndex);
+    ClampToEditors(state_.block);
+    LoadMessageTexts(state_.texts, state_.choices.languageIndex);
     ShowBlock();
     OpenPort();
     ApplyLanguage();
@@ -68,27 +69,27 @@ void FormController::FormCreate() {
     form_.controls().frame.dataError->hide();
     form_.controls().frame.version->hide();
     form_.controls().monitor.programGauge->setMaximum(2);
-    CheckTestMode();
+    settings_.CheckTestMode();
     for (QLabel* label : form_.controls().frame.tests)
-        label->setVisible(testMode_);
+        label->setVisible(state_.testMode);
     ApplyViewRules();
     timer1_.start();
 }
 
 void FormController::Timer1Timer() {
     const QWidget* servoGroup = form_.controls().servo.group;
-    ReopenLostPort();
-    link_.Tick(printView_, !servoGroup->isHidden());
+    ports_.ReopenLostPort(state_.choices.portIndex);
+    link_.Tick(state_.printView, !servoGroup->isHidden());
     ApplyLinkStates();
     const LiveValues& live = link_.live();
-    point_ = TrackOperatingPoint(block_, live.liveRpm, live.liveTpsPercent,
-                                 form_.controls().advance.tpsRows->isChecked());
-    marker_.Mark(point_);
+    state_.point = TrackOperatingPoint(state_.block, live.liveRpm, live.liveTpsPercent,
+                                       form_.controls().advance.tpsRows->isChecked());
+    marker_.Mark(state_.point);
     FinishPendingClose();
 }
 
 void FormController::ApplyLinkStates() {
-    const StatusDisplay& status = statusPresenter_.Present(link_.engine().state(), texts_);
+    const StatusDisplay& status = statusPresenter_.Present(link_.engine().state(), state_.texts);
     auto* label = form_.controls().monitor.message;
     TFormHlav::ApplyLabel(label, status.LabelHlaseni);
     label->setVisible(status.labelVisible);
@@ -99,7 +100,7 @@ void FormController::ApplyLinkStates() {
     gauge->setVisible(status.gaugeVisible);
     if (link_.telegramCount() != telegramsShown_) {
         telegramsShown_ = link_.telegramCount();
-        monitorPanel_.Apply(PresentMonitor(link_.live(), link_.monitor(), texts_));
+        monitorPanel_.Apply(PresentMonitor(link_.live(), link_.monitor(), state_.texts));
     }
     form_.controls().frame.connection->setVisible(link_.connectionLost());
     form_.controls().frame.version->setVisible(link_.monitor().versionVisible);
@@ -134,38 +135,38 @@ void FormController::FormClose() {
         return;
     closed_ = true;
     timer1_.stop();
-    ClosePort();
+    ports_.ClosePort();
     ReadForm();
-    NormaliseBlock(block_, choices_);
-    SaveSettings();
+    NormaliseBlock(state_.block, state_.choices);
+    settings_.SaveSettings();
 }
 
 void FormController::ReadForm() {
-    binding_.ReadForm(block_, testMode_);
+    binding_.ReadForm(state_.block, state_.testMode);
     ApplyViewRules();
 }
 
 void FormController::ShowBlock() {
-    binding_.ShowBlock(block_);
+    binding_.ShowBlock(state_.block);
     ApplyViewRules();
 }
 
 void FormController::ApplyChange() {
-    NormaliseBlock(block_, choices_);
+    NormaliseBlock(state_.block, state_.choices);
     ShowBlock();
     link_.engine().CheckAutoProgram(form_.controls().miscellaneous.programAfterChange->isChecked());
 }
 
 void FormController::ApplyViewRules() {
     ViewInputs inputs;
-    inputs.printView = printView_;
-    inputs.testMode = testMode_;
+    inputs.printView = state_.printView;
+    inputs.testMode = state_.testMode;
     const FormControls& controls = form_.controls();
     inputs.tpsRowsTicked = controls.advance.tpsRows->isChecked();
     inputs.specialSelected = controls.bike.bike->currentIndex() == 4;
     inputs.synchroItem = controls.bike.synchro->currentIndex();
     inputs.programAfterChange = controls.miscellaneous.programAfterChange->isChecked();
-    viewRules_.Apply(ComputeViewRules(block_, inputs));
+    viewRules_.Apply(ComputeViewRules(state_.block, inputs));
 
     const UnitInfo& unit = link_.engine().unitInfo();
     const std::array<QLabel*, 3>& version = controls.bike.unitVersion;
@@ -175,47 +176,24 @@ void FormController::ApplyViewRules() {
 }
 
 void FormController::OpenPort() {
-    const std::string device = DeviceForPort(choices_.portIndex, portOverrides_);
-    const bool opened = port_.open(device);
-    // An adapter plugged in after the start, or a port another program lets go, is taken up by
-    // itself like a pulled adapter that comes back; a missing permission never comes by itself.
-    awaitingPort_ = !opened && (port_.openFailure() == PortOpenFailure::NoSuchDevice ||
-                                port_.openFailure() == PortOpenFailure::InUse);
-    if (!opened)
-        dialogs_.showMessage(texts_.MsgComOpenError + "\n" +
-                             PortFailureLine(device, port_.openFailure(), port_.errorText(),
-                                             choices_.languageIndex));
+    ports_.OpenPort(state_.choices.portIndex, state_.texts, state_.choices.languageIndex);
     for (int i = 0; i < kPortCount; ++i)
-        form_.ComItem(i)->setChecked(i == choices_.portIndex);
-}
-
-void FormController::ReopenLostPort() {
-    // Every two seconds, silently: a pulled adapter comes back without any message box.
-    constexpr int kReopenTicks = 2000 / DeviceLink::kTickMs;
-    if (!(port_.lost() || awaitingPort_) || ++reopenTicks_ < kReopenTicks)
-        return;
-    reopenTicks_ = 0;
-    if (port_.open(DeviceForPort(choices_.portIndex, portOverrides_)))
-        awaitingPort_ = false;
-}
-
-void FormController::ClosePort() {
-    port_.close();
+        form_.ComItem(i)->setChecked(i == state_.choices.portIndex);
 }
 
 void FormController::ApplyCommandLineLanguage() {
     if (arguments_.isEmpty())
         return;
     if (const auto language = LanguageFromWord(arguments_.first().toStdString()))
-        choices_.languageIndex = *language;
+        state_.choices.languageIndex = *language;
 }
 
 void FormController::ApplyLanguage() {
     // Messages first: captions and placeholders are built from them.
-    LoadMessageTexts(texts_, choices_.languageIndex);
+    LoadMessageTexts(state_.texts, state_.choices.languageIndex);
     const bool noConnection = form_.controls().frame.connection->isVisibleTo(&form_);
-    ApplyLanguageTexts(form_, choices_.languageIndex, texts_, noConnection);
-    ApplyQtDialogLanguage(choices_.languageIndex);
+    ApplyLanguageTexts(form_, state_.choices.languageIndex, state_.texts, noConnection);
+    ApplyQtDialogLanguage(state_.choices.languageIndex);
 }
 
 void FormController::showRecord() {
@@ -232,7 +210,7 @@ void FormController::versionMismatch(int pcVersion, int unitVersion) {
     // until the user closed it. Opened once the tick is over, it runs with the ticks going on;
     // the exchange is idle by then, so they only poll and ask for live data.
     ++queuedMessages_;
-    const std::string text = VersionMismatchText(texts_, pcVersion, unitVersion);
+    const std::string text = VersionMismatchText(state_.texts, pcVersion, unitVersion);
     QMetaObject::invokeMethod(
         this, [this, text] { ShowQueuedMessage(text); }, Qt::QueuedConnection);
 }

@@ -67,7 +67,8 @@ int main(int argc, char* argv[]) {
         kx::TFormHlav form;
         kx::QtSerialPort port;
         kx::MessageBoxDialogs dialogs(&form);
-        kx::FormController controller(form, port, dialogs, arguments);
+        kx::FormState state;
+        kx::FormController controller(form, state, port, dialogs, arguments);
         controller.FormCreate();
         kx::TFormAbout about(&form); // centred on the window FormCreate has just placed
         controller.SetAboutWindow(&about);

@@ -62,18 +62,18 @@ void FileFailuresTest::openThatCannotReadChangesNothing() {
         path = kUnreadable;
     FormBench b(false);
     b.get<QLabel>("LabelFile2")->setText("before.ign");
-    const ConfigBlock before = b.controller.block();
+    const ConfigBlock before = b.state.block;
     b.dialogs.fileAnswer = path.toStdString();
     b.form.control<QAction>("MenuOpen")->trigger();
     QCOMPARE(b.dialogs.messages.back(), std::string("Open file error!"));
-    QVERIFY(b.controller.block() == before);
+    QVERIFY(b.state.block == before);
     QCOMPARE(b.get<QLabel>("LabelFile2")->text(), QString("before.ign"));
     // The window goes on: the next tick runs and a later Open works.
     b.controller.Timer1Timer();
     WriteText(dir.filePath("good.ign"), "KORVANEX_KEY 50 BASE_ADV 22");
     b.dialogs.fileAnswer = dir.filePath("good.ign").toStdString();
     b.form.control<QAction>("MenuOpen")->trigger();
-    QCOMPARE(int(b.controller.block().baseAdv), 22);
+    QCOMPARE(int(b.state.block.baseAdv), 22);
 }
 
 void FileFailuresTest::startsFromDefaultsWhenItsFilesCannotBeRead_data() {
@@ -97,10 +97,10 @@ void FileFailuresTest::startsFromDefaultsWhenItsFilesCannotBeRead() {
             QVERIFY(QFile::link(kUnreadable, path));
     }
     FormBench b(false, config.path());
-    QVERIFY(b.controller.block() == StartupBlock());
-    QVERIFY(!b.controller.testMode());
-    QCOMPARE(int(b.controller.choices().languageIndex), 0);
-    QCOMPARE(int(b.controller.choices().portIndex), 0);
+    QVERIFY(b.state.block == StartupBlock());
+    QVERIFY(!b.state.testMode);
+    QCOMPARE(int(b.state.choices.languageIndex), 0);
+    QCOMPARE(int(b.state.choices.portIndex), 0);
     b.controller.Timer1Timer();
     b.form.close(); // the saves fail silently and leave the folders and links alone
     QVERIFY(QFileInfo(folder + "/_kx_flam3.ini").isDir() ||
@@ -126,7 +126,7 @@ void FileFailuresTest::impossibleFileProgramsWhatTheEditorsShow() {
     TickUntilIdle(b);
     QVERIFY(b.controller.link().engine().programDone());
 
-    const ConfigBlock& shown = b.controller.block();
+    const ConfigBlock& shown = b.state.block;
     const uint8_t* unit = b.port.unitImage();
     QVERIFY(std::equal(unit, unit + kImageSize, shown.bytes()));
     QCOMPARE(int(unit[offsetof(ConfigBlock, baseAdv)]), 40);
@@ -153,8 +153,8 @@ void FileFailuresTest::unknownBikeShowsNoItemAndIsKept() {
     b.form.control<QAction>("MenuOpen")->trigger();
     QCOMPARE(b.get<QComboBox>("ComboBoxBike")->currentIndex(), -1);
     b.typeAndEnter("EditBaseAdv", "12");
-    QCOMPARE(int(b.controller.block().bike), 7);
-    QCOMPARE(int(b.controller.block().baseAdv), 12);
+    QCOMPARE(int(b.state.block.bike), 7);
+    QCOMPARE(int(b.state.block.baseAdv), 12);
 }
 
 QTEST_MAIN(FileFailuresTest)

@@ -21,7 +21,8 @@ struct SimWindow {
     TFormHlav form;
     QtSerialPort port;
     RecordingDialogs dialogs;
-    FormController controller{form, port, dialogs, {}};
+    FormState state;
+    FormController controller{form, state, port, dialogs, {}};
 
     SimWindow() { controller.FormCreate(); }
     bool show() {
@@ -91,6 +92,7 @@ void FormAgainstSimTest::programAnEditedMapAndReadItBack() {
     QVERIFY(window.show());
     TFormHlav& form = window.form;
     FormController& controller = window.controller;
+    FormState& state = window.state;
 
     auto* cell = form.control<QLineEdit>("Edit145");
     auto* pages = form.control<QTabWidget>("PageControl1");
@@ -99,18 +101,18 @@ void FormAgainstSimTest::programAnEditedMapAndReadItBack() {
     cell->selectAll();
     QTest::keyClicks(cell, "47");
     QTest::keyClick(cell, Qt::Key_Return);
-    QCOMPARE(int(controller.block().advance[95]), 47);
+    QCOMPARE(int(state.block.advance[95]), 47);
 
     auto* status = form.control<QLabel>("LabelHlaseni");
     QTest::keyClick(&form, Qt::Key_F9);
     QTRY_COMPARE_WITH_TIMEOUT(status->text(), QString("Program device:: OK"), 5000);
 
     // Forget the edit, then take the unit's data back with the Read button.
-    controller.block().advance[95] = 3;
+    state.block.advance[95] = 3;
     controller.ShowBlock();
     QTest::mouseClick(form.control<QWidget>("ButtonRead"), Qt::LeftButton);
     QTRY_COMPARE_WITH_TIMEOUT(status->text(), QString("Verify:: OK"), 5000);
-    QCOMPARE(int(controller.block().advance[95]), 47);
+    QCOMPARE(int(state.block.advance[95]), 47);
     QCOMPARE(cell->text(), QString("47"));
     QVERIFY(!form.control<QLabel>("LabelVerze1")->text().isEmpty());
 }
@@ -120,21 +122,21 @@ void FormAgainstSimTest::tuningTheMarkedCellReachesTheUnit() {
     QVERIFY(window.show());
     TFormHlav& form = window.form;
     FormController& controller = window.controller;
+    const FormState& state = window.state;
 
     // Ticking "Programming after change" programs the unit at once.
     auto* programAfterChange = form.control<QCheckBox>("CheckBoxProgHned");
     QTest::mouseClick(programAfterChange, Qt::LeftButton, {},
                       QPoint(6, programAfterChange->height() / 2));
     QTRY_VERIFY_WITH_TIMEOUT(controller.link().engine().programDone(), 5000);
-    QTRY_VERIFY_WITH_TIMEOUT(!controller.operatingPoint().rpmBelowAxis &&
-                                 controller.link().engine().transferMode() == ModeIdle,
-                             5000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        !state.point.rpmBelowAxis && controller.link().engine().transferMode() == ModeIdle, 5000);
 
-    const OperatingPoint point = controller.operatingPoint();
+    const OperatingPoint point = state.point;
     const int cell = MapIndex(point.tpsRow, point.rpmColumn);
-    const int tuned = controller.block().advance[cell] + 1;
+    const int tuned = state.block.advance[cell] + 1;
     QTest::keyClick(&form, Qt::Key_F5);
-    QCOMPARE(int(controller.block().advance[cell]), tuned);
+    QCOMPARE(int(state.block.advance[cell]), tuned);
     QTRY_COMPARE_WITH_TIMEOUT(UnitCell(cell), tuned, 5000);
 }
 

@@ -84,7 +84,7 @@ void FormCloseTest::programFinishesBeforeTheWindowCloses() {
     QVERIFY(QFile::exists(SettingsPath(b)));
     if (unitAnswers) {
         QVERIFY(captions.contains("Verify::"));
-        const ConfigBlock& block = b.controller.block();
+        const ConfigBlock& block = b.state.block;
         QVERIFY(std::equal(block.bytes(), block.bytes() + kImageSize, b.port.unitImage()));
     }
 

@@ -39,7 +39,7 @@ class FormEditingTest : public QObject {
 
 void FormEditingTest::startsWithTheStartupRecord() {
     FormBench b;
-    QVERIFY(b.controller.block() == StartupBlock());
+    QVERIFY(b.state.block == StartupBlock());
     QCOMPARE(b.get<QLineEdit>("EditOmez2")->text(), QString("11,000"));
     QCOMPARE(b.get<QLineEdit>("Edit50")->text(), QString("4"));
     QCOMPARE(b.get<QComboBox>("ComboBoxBike")->currentIndex(), 0);
@@ -103,26 +103,26 @@ void FormEditingTest::typedValueReachesItsField() {
     QFETCH(int, stored);
     QFETCH(int, input1);
     FormBench b;
-    b.controller.block().input1Function = uint8_t(input1);
+    b.state.block.input1Function = uint8_t(input1);
     b.controller.ShowBlock();
     QVERIFY(b.get<QLineEdit>(qPrintable(edit))->isEnabled());
     b.typeAndEnter(qPrintable(edit), text);
-    QCOMPARE(int(b.controller.block()[offset]), stored);
+    QCOMPARE(int(b.state.block[offset]), stored);
 }
 
 void FormEditingTest::everySpinFieldChangesOnlyItsOwnByte() {
     FormBench b;
     // A special keying with many lobes, so the lobe fields are editable and not repaired to 1,
     // and the throttle rows on, so every map row is shown.
-    b.controller.block().bike = 1;
-    b.controller.block().synchroMode = 1;
-    b.controller.block().lobeCount = 40;
-    b.controller.block().tpsMapa = 1;
+    b.state.block.bike = 1;
+    b.state.block.synchroMode = 1;
+    b.state.block.lobeCount = 40;
+    b.state.block.tpsMapa = 1;
     std::set<std::string> covered;
     // The start limiter, retard and clutch fields are editable only with their input function.
     for (const auto& [input1, input2] : {std::pair{4, 3}, std::pair{2, 0}}) {
-        b.controller.block().input1Function = uint8_t(input1);
-        b.controller.block().input2Function = uint8_t(input2);
+        b.state.block.input1Function = uint8_t(input1);
+        b.state.block.input2Function = uint8_t(input2);
         b.controller.ApplyChange();
         for (const SpinFieldSpec& field : SpinFields()) {
             auto* edit = b.form.control<QLineEdit>(QString::fromStdString(field.editName()));
@@ -132,9 +132,9 @@ void FormEditingTest::everySpinFieldChangesOnlyItsOwnByte() {
             const int now = upDown->position();
             const int next = now + field.increment <= field.maximum ? now + field.increment
                                                                     : now - field.increment;
-            const ConfigBlock before = b.controller.block();
+            const ConfigBlock before = b.state.block;
             b.typeAndEnter(field.editName().c_str(), QString::number(next));
-            const ConfigBlock& after = b.controller.block();
+            const ConfigBlock& after = b.state.block;
             int changed = 0;
             for (int i = 0; i < kRecordSize; ++i)
                 changed += after[i] != before[i];
@@ -148,16 +148,16 @@ void FormEditingTest::everySpinFieldChangesOnlyItsOwnByte() {
 
 void FormEditingTest::everyCheckBoxChangesOnlyItsOwnByte() {
     FormBench b;
-    b.controller.block().bike = 1;
-    b.controller.block().synchroMode = 4; // keeps the second pick-up flags
+    b.state.block.bike = 1;
+    b.state.block.synchroMode = 4; // keeps the second pick-up flags
     b.controller.ShowBlock();
     for (const CheckFieldSpec& field : CheckFields()) {
         auto* box = b.form.control<QCheckBox>(QString::fromStdString(field.name));
         b.showPageOf(box);
         b.enableWithContainers(box); // the binding is tested here, not the view rules
-        const ConfigBlock before = b.controller.block();
+        const ConfigBlock before = b.state.block;
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
-        const ConfigBlock& after = b.controller.block();
+        const ConfigBlock& after = b.state.block;
         int changed = 0;
         for (int i = 0; i < kRecordSize; ++i)
             changed += after[i] != before[i];
@@ -173,9 +173,9 @@ void FormEditingTest::keyboardToggleWaitsForTheNextReading() {
     box->setFocus();
     QTest::keyClick(box, Qt::Key_Space);
     QVERIFY(box->isChecked());
-    QCOMPARE(int(b.controller.block().tpsMapa), 0);
+    QCOMPARE(int(b.state.block.tpsMapa), 0);
     b.typeAndEnter("EditBaseAdv", "11");
-    QCOMPARE(int(b.controller.block().tpsMapa), 1);
+    QCOMPARE(int(b.state.block.tpsMapa), 1);
 }
 
 void FormEditingTest::rejectedTextKeepsTheValue_data() {
@@ -204,9 +204,9 @@ void FormEditingTest::rejectedTextKeepsTheValue() {
     QFETCH(QString, text);
     QFETCH(QString, shownAfter);
     FormBench b;
-    const ConfigBlock before = b.controller.block();
+    const ConfigBlock before = b.state.block;
     b.typeAndEnter(qPrintable(edit), text);
-    QVERIFY(b.controller.block() == before);
+    QVERIFY(b.state.block == before);
     QCOMPARE(b.get<QLineEdit>(qPrintable(edit))->text(), shownAfter);
 }
 
@@ -217,77 +217,77 @@ void FormEditingTest::arrowsStepWithinTheRange() {
         first->step(-1);
     // The spinner goes down to 199 rpm, which is stored as 1 and repaired to 300 rpm.
     QCOMPARE(first->position(), 300);
-    QCOMPARE(int(b.controller.block().rpmAdv[0]), 3);
+    QCOMPARE(int(b.state.block.rpmAdv[0]), 3);
     auto* second = b.get<UpDown>("UpDownRpmAdv2");
     for (int i = 0; i < 30; ++i)
         second->step(-1);
     QCOMPARE(second->position(), 400); // pushed above the repaired first point
     auto* limiter = b.get<UpDown>("UpDownOmez2");
     limiter->step(+1);
-    QCOMPARE(int(b.controller.block().limiter), 111);
+    QCOMPARE(int(b.state.block.limiter), 111);
     auto* edit = b.get<QLineEdit>("EditOmez2");
     b.showPageOf(edit);
     edit->setFocus();
     QTest::keyClick(edit, Qt::Key_Down);
-    QCOMPARE(int(b.controller.block().limiter), 110);
+    QCOMPARE(int(b.state.block.limiter), 110);
 }
 
 void FormEditingTest::recordValuesShownClamped() {
     FormBench b;
-    b.controller.block().advance[5] = 61; // only a received record can hold this
-    b.controller.block().tachoCorrection = 40;
-    b.controller.block().geberMode = 0;
+    b.state.block.advance[5] = 61; // only a received record can hold this
+    b.state.block.tachoCorrection = 40;
+    b.state.block.geberMode = 0;
     b.controller.ShowBlock();
     QCOMPARE(b.get<QLineEdit>("Edit55")->text(), QString("60"));
-    QCOMPARE(int(b.controller.block().advance[5]), 61);
+    QCOMPARE(int(b.state.block.advance[5]), 61);
     QCOMPARE(b.get<QLineEdit>("EditRpmKorekce")->text(), QString("-60"));
     QCOMPARE(b.get<QComboBox>("ComboBoxNasobekPalcu")->currentText(),
              QString("1 lobe per 2  revolution (CMPS)"));
     b.controller.ReadForm();
-    QCOMPARE(int(b.controller.block().advance[5]), 60);
-    QCOMPARE(int(b.controller.block().geberMode), 0);
+    QCOMPARE(int(b.state.block.advance[5]), 60);
+    QCOMPARE(int(b.state.block.geberMode), 0);
 }
 
 void FormEditingTest::compensationOutsideTestMode() {
     FormBench b;
-    b.controller.block().compensation1 = 40;
-    b.controller.block().compensation2 = 50;
+    b.state.block.compensation1 = 40;
+    b.state.block.compensation2 = 50;
     b.controller.ShowBlock();
-    QCOMPARE(int(b.controller.block().compensation1), 40);
+    QCOMPARE(int(b.state.block.compensation1), 40);
     b.typeAndEnter("EditRetard", "7");
-    QCOMPARE(int(b.controller.block().compensation1), 11);
-    QCOMPARE(int(b.controller.block().compensation2), 11);
+    QCOMPARE(int(b.state.block.compensation1), 11);
+    QCOMPARE(int(b.state.block.compensation2), 11);
 }
 
 void FormEditingTest::listsAndRadioGroups() {
     FormBench b;
     auto* geber = b.get<QComboBox>("ComboBoxNasobekPalcu");
-    b.controller.block().bike = 1; // the list is offered for the special type
+    b.state.block.bike = 1; // the list is offered for the special type
     b.controller.ShowBlock();
     geber->setCurrentIndex(1);
     emit geber->activated(1);
-    QCOMPARE(int(b.controller.block().geberMode), 2);
+    QCOMPARE(int(b.state.block.geberMode), 2);
 
     auto* group = b.get<QGroupBox>("RadioGroupInput2");
     const auto buttons = group->findChildren<QRadioButton*>();
     QCOMPARE(buttons.size(), 5);
     b.showPageOf(group);
     QTest::mouseClick(buttons[3], Qt::LeftButton, {}, QPoint(6, buttons[3]->height() / 2));
-    QCOMPARE(int(b.controller.block().input2Function), 3);
+    QCOMPARE(int(b.state.block.input2Function), 3);
     // An input function the list does not have shows no choice and survives a reading.
-    b.controller.block().input1Function = 9;
+    b.state.block.input1Function = 9;
     b.controller.ShowBlock();
     b.controller.ReadForm();
-    QCOMPARE(int(b.controller.block().input1Function), 9);
+    QCOMPARE(int(b.state.block.input1Function), 9);
 }
 
 void FormEditingTest::enterMovesTheFocusOn() {
     FormBench b;
-    b.controller.block().tpsMapa = 1;
+    b.state.block.tpsMapa = 1;
     b.controller.ShowBlock();
     b.typeAndEnter("Edit59", "33");
     QCOMPARE(QApplication::focusWidget()->objectName(), QString("Edit60"));
-    QCOMPARE(int(b.controller.block().advance[9]), 33);
+    QCOMPARE(int(b.state.block.advance[9]), 33);
     b.typeAndEnter("EditRpmAdv10", "10000");
     QCOMPARE(QApplication::focusWidget()->objectName(), QString("Edit50"));
     b.typeAndEnter("EditOmez2", "12000");
@@ -307,16 +307,16 @@ void FormEditingTest::newAsksFirst() {
     QFETCH(bool, reset);
     FormBench b;
     b.get<QLabel>("LabelFile2")->setText("tuned.ign");
-    b.controller.block().input1Function = 2;
+    b.state.block.input1Function = 2;
     b.controller.ShowBlock();
     b.typeAndEnter("EditBaseAdv", "30");
     b.dialogs.answer = Dialogs::Answer(answer);
     b.form.control<QAction>("MenuNew")->trigger();
     QCOMPARE(b.dialogs.questions.back(), std::string("Do you want default setting?"));
-    QCOMPARE(int(b.controller.block().baseAdv), reset ? 10 : 30);
+    QCOMPARE(int(b.state.block.baseAdv), reset ? 10 : 30);
     QCOMPARE(b.get<QLineEdit>("EditBaseAdv")->text(), reset ? QString("10") : QString("30"));
     QCOMPARE(b.get<QLabel>("LabelFile2")->text(), reset ? QString() : QString("tuned.ign"));
-    QCOMPARE(int(b.controller.block().input1Function), 2); // New never touches the inputs
+    QCOMPARE(int(b.state.block.input1Function), 2); // New never touches the inputs
 }
 
 void FormEditingTest::bikeTypeSwitching() {
@@ -327,25 +327,25 @@ void FormEditingTest::bikeTypeSwitching() {
         emit bike->activated(item);
     };
     choose(2); // three lobes, one pick-up
-    QCOMPARE(int(b.controller.block().bike), 3);
-    QCOMPARE(int(b.controller.block().outputCount), 1);
-    QCOMPARE(int(b.controller.block().geberMode), 3);
+    QCOMPARE(int(b.state.block.bike), 3);
+    QCOMPARE(int(b.state.block.outputCount), 1);
+    QCOMPARE(int(b.state.block.geberMode), 3);
     b.typeAndEnter("EditBaseAdv", "22");
     choose(2); // picking the type already shown is no choice: the edit stays
-    QCOMPARE(int(b.controller.block().baseAdv), 22);
+    QCOMPARE(int(b.state.block.baseAdv), 22);
     choose(4); // special: the keying and the edit stay
-    QCOMPARE(int(b.controller.block().bike), 1);
-    QCOMPARE(int(b.controller.block().outputCount), 1);
-    QCOMPARE(int(b.controller.block().baseAdv), 22);
+    QCOMPARE(int(b.state.block.bike), 1);
+    QCOMPARE(int(b.state.block.outputCount), 1);
+    QCOMPARE(int(b.state.block.baseAdv), 22);
     auto* synchro = b.get<QComboBox>("ComboBoxSynchro");
     synchro->setCurrentIndex(3);
     emit synchro->activated(3);
-    QCOMPARE(int(b.controller.block().synchroMode), 3);
-    QCOMPARE(int(b.controller.block().baseAdv), 22);
+    QCOMPARE(int(b.state.block.synchroMode), 3);
+    QCOMPARE(int(b.state.block.baseAdv), 22);
     choose(1); // a standard type again discards the edits
-    QCOMPARE(int(b.controller.block().bike), 2);
-    QCOMPARE(int(b.controller.block().synchroMode), 0);
-    QCOMPARE(int(b.controller.block().baseAdv), 10);
+    QCOMPARE(int(b.state.block.bike), 2);
+    QCOMPARE(int(b.state.block.synchroMode), 0);
+    QCOMPARE(int(b.state.block.baseAdv), 10);
 }
 
 void FormEditingTest::showingNeverRunsEditHandling() {
@@ -356,11 +356,11 @@ void FormEditingTest::showingNeverRunsEditHandling() {
     other.baseAdv = 30;
     other.tpsMapa = 1;
     other.input2Function = 4;
-    b.controller.block() = other;
+    b.state.block = other;
     b.controller.ShowBlock();
     QCOMPARE(b.controller.link().engine().transferMode(), ModeIdle);
     QCOMPARE(b.port.writtenFrames().size(), sent);
-    QVERIFY(b.controller.block() == other);
+    QVERIFY(b.state.block == other);
 }
 
 QTEST_MAIN(FormEditingTest)

@@ -68,30 +68,30 @@ void FormFilesTest::saveAndOpenRoundTrip() {
     tuned.advance[77] = 55;
     tuned.input2Function = 3;
     tuned.tpsMapa = 1;
-    b.controller.block() = tuned;
+    b.state.block = tuned;
     b.controller.ShowBlock();
     b.dialogs.fileAnswer = path;
     b.form.control<QAction>("MenuSave")->trigger();
     QCOMPARE(b.get<QLabel>("LabelFile2")->text(), QString::fromStdString(path));
-    QCOMPARE(b.controller.lastFilePath(), path);
+    QCOMPARE(b.state.lastFilePath, path);
     QVERIFY(ReadText(QString::fromStdString(path)).contains("RPM            1   -13 "));
 
     FormBench other(false);
     other.dialogs.fileAnswer = path;
     other.form.control<QAction>("MenuOpen")->trigger();
-    QVERIFY(other.controller.block() == b.controller.block());
+    QVERIFY(other.state.block == b.state.block);
     QCOMPARE(other.get<QLineEdit>("EditOmez2")->text(), QString("13,500"));
     QCOMPARE(other.dialogs.initialPaths.back(), std::string()); // no file before this one
 }
 
 void FormFilesTest::cancelledDialogsChangeNothing() {
     FormBench b(false);
-    const ConfigBlock before = b.controller.block();
+    const ConfigBlock before = b.state.block;
     b.get<QLabel>("LabelFile2")->setText("kept.ign");
     b.form.control<QAction>("MenuSave")->trigger();
     b.form.control<QAction>("MenuRead")->trigger(); // shows the status label and gauge
     b.form.control<QAction>("MenuOpen")->trigger();
-    QVERIFY(b.controller.block() == before);
+    QVERIFY(b.state.block == before);
     QCOMPARE(b.get<QLabel>("LabelFile2")->text(), QString()); // emptied by Read, not by Open
     QVERIFY(b.get<QLabel>("LabelHlaseni")->isHidden());
     QVERIFY(b.get<QWidget>("CGaugeProgram")->isHidden());
@@ -176,15 +176,15 @@ void FormFilesTest::openErrors() {
         WriteText(path, content);
     FormBench b(false);
     b.get<QLabel>("LabelFile2")->setText("before.ign");
-    const ConfigBlock before = b.controller.block();
+    const ConfigBlock before = b.state.block;
     const QString shownBaseAdv = b.get<QLineEdit>("EditBaseAdv")->text();
     b.dialogs.fileAnswer = path.toStdString();
     b.form.control<QAction>("MenuOpen")->trigger();
     QCOMPARE(QString::fromStdString(b.dialogs.messages.back()), message);
-    QVERIFY(b.controller.block() == before);
+    QVERIFY(b.state.block == before);
     QCOMPARE(b.get<QLineEdit>("EditBaseAdv")->text(), shownBaseAdv);
     QCOMPARE(b.get<QLabel>("LabelFile2")->text(), QString("before.ign"));
-    QCOMPARE(b.controller.lastFilePath(), std::string());
+    QCOMPARE(b.state.lastFilePath, std::string());
 }
 
 void FormFilesTest::failedSaveKeepsTheFileName() {
@@ -196,7 +196,7 @@ void FormFilesTest::failedSaveKeepsTheFileName() {
     b.form.control<QAction>("MenuSave")->trigger();
     QCOMPARE(b.dialogs.messages.back(), std::string("Open file error!"));
     QCOMPARE(b.get<QLabel>("LabelFile2")->text(), QString("before.ign"));
-    QCOMPARE(b.controller.lastFilePath(), std::string());
+    QCOMPARE(b.state.lastFilePath, std::string());
 }
 
 void FormFilesTest::interruptedSaveKeepsTheOldFile() {
@@ -221,7 +221,7 @@ void FormFilesTest::interruptedSaveKeepsTheOldFile() {
     QCOMPARE(b.dialogs.messages.back(), std::string("Open file error!"));
     QCOMPARE(ReadText(path), QString("KORVANEX_KEY 50\nBASE_ADV 21\n"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"tuned.ign"});
-    QCOMPARE(b.controller.lastFilePath(), std::string());
+    QCOMPARE(b.state.lastFilePath, std::string());
 #endif
 }
 
@@ -243,10 +243,10 @@ void FormFilesTest::settingsComeBackInTheNextRun() {
         b.dialogs.fileAnswer = path;
         b.typeAndEnter("EditBaseAdv", "27");
         b.form.control<QAction>("MenuSave")->trigger();
-        b.controller.block().spare[3] = 0x5A; // carried only by the record copy
-        b.controller.block().reserved54[7] = 0x66;
+        b.state.block.spare[3] = 0x5A; // carried only by the record copy
+        b.state.block.reserved54[7] = 0x66;
         b.form.close();
-        expected = b.controller.block();
+        expected = b.state.block;
     }
     const QString ini = ReadText(config.filePath("kx_flam3/kx_flam3.ini"));
     QVERIFY2(ini.startsWith(QString("[FORM_HLAV]\nLeft=%1\nTop=%2\nHeight=%3\nWidth=%4\nComPort=5\n"
@@ -261,24 +261,24 @@ void FormFilesTest::settingsComeBackInTheNextRun() {
     FormBench next(false, config.path());
     QCOMPARE(next.form.pos(), placed.topLeft());
     QCOMPARE(next.form.size(), placed.size());
-    QCOMPARE(int(next.controller.choices().portIndex), 4);
+    QCOMPARE(int(next.state.choices.portIndex), 4);
     QVERIFY(next.form.ComItem(4)->isChecked());
-    QCOMPARE(int(next.controller.choices().languageIndex), 1);
+    QCOMPARE(int(next.state.choices.languageIndex), 1);
     QCOMPARE(next.get<QLabel>("LabelFile2")->text(), QString::fromStdString(path));
-    QCOMPARE(next.controller.lastFilePath(), path);
+    QCOMPARE(next.state.lastFilePath, path);
     QCOMPARE(next.get<QTabWidget>("PageControl1")->currentIndex(), 2);
-    QVERIFY(next.controller.block() == expected);
-    QCOMPARE(int(next.controller.block().baseAdv), 27);
+    QVERIFY(next.state.block == expected);
+    QCOMPARE(int(next.state.block.baseAdv), 27);
 }
 
 void FormFilesTest::firstRun() {
     FormBench b(false);
-    QCOMPARE(int(b.controller.choices().portIndex), 0);
-    QCOMPARE(int(b.controller.choices().languageIndex), 0);
+    QCOMPARE(int(b.state.choices.portIndex), 0);
+    QCOMPARE(int(b.state.choices.languageIndex), 0);
     QCOMPARE(b.get<QLabel>("LabelFile2")->text(), QString());
     QCOMPARE(b.get<QTabWidget>("PageControl1")->currentIndex(), 0);
-    QVERIFY(b.controller.block() == StartupBlock());
-    QVERIFY(!b.controller.testMode());
+    QVERIFY(b.state.block == StartupBlock());
+    QVERIFY(!b.state.testMode);
 }
 
 void FormFilesTest::repairedSettings() {
@@ -298,11 +298,11 @@ void FormFilesTest::repairedSettings() {
               QString::fromStdString(full.substr(0, cut)));
 
     FormBench b(false, config.path());
-    QCOMPARE(int(b.controller.choices().portIndex), 0);
-    QCOMPARE(int(b.controller.choices().languageIndex), 0);
+    QCOMPARE(int(b.state.choices.portIndex), 0);
+    QCOMPARE(int(b.state.choices.languageIndex), 0);
     QCOMPARE(b.port.lastDeviceName(), std::string("/dev/ttyUSB0"));
-    QCOMPARE(int(b.controller.block().limiter), 99);
-    QCOMPARE(b.controller.block().advance[60], StartupBlock().advance[60]);
+    QCOMPARE(int(b.state.block.limiter), 99);
+    QCOMPARE(b.state.block.advance[60], StartupBlock().advance[60]);
     b.form.close();
     QVERIFY(
         ReadText(config.filePath("kx_flam3/kx_flam3.ini")).contains("[PORTS]\nCom1=/dev/ttyUSB0"));
@@ -322,7 +322,7 @@ void FormFilesTest::testModeMarker() {
     QTemporaryDir config;
     WriteText(config.filePath("kx_flam3/test_vlorin.txt"), marker);
     FormBench b(false, config.path());
-    QCOMPARE(b.controller.testMode(), testMode);
+    QCOMPARE(b.state.testMode, testMode);
     QCOMPARE(!b.get<QLabel>("LabelTest1")->isHidden(), testMode);
     QCOMPARE(!b.get<QWidget>("EditKompenz1")->isHidden(), testMode);
 }

@@ -94,7 +94,7 @@ void FormTickTest::comMenuMovesTheCheckMark() {
     QCOMPARE(b.port.openCount(), 1);
     b.port.failOpen(true);
     b.form.ComItem(4)->trigger();
-    QCOMPARE(b.controller.choices().portIndex, uint8_t(4));
+    QCOMPARE(b.state.choices.portIndex, uint8_t(4));
     QCOMPARE(b.port.openCount(), 2);
     QCOMPARE(b.port.closeCount(), 1);
     QVERIFY(b.form.ComItem(4)->isChecked());

@@ -105,13 +105,14 @@ std::vector<uint8_t> Telegram() {
 // The window started with the given command line, on settings of the caller's folder.
 struct CommandLineBench {
     CommandLineBench(const QString& folder, const QStringList& arguments)
-        : settings(folder), controller(form, port, dialogs, arguments) {
+        : settings(folder), controller(form, state, port, dialogs, arguments) {
         controller.FormCreate();
     }
     IsolatedSettings settings;
     TFormHlav form;
     FakeSerialPort port;
     RecordingDialogs dialogs;
+    FormState state;
     FormController controller;
 };
 
@@ -390,7 +391,7 @@ void LanguagesTest::selectionsSurviveASwitch() {
     emit synchro->activated(3);
     b.get<QRadioButton>("RadioGroupInput1Item3")->click();
     b.get<QRadioButton>("RadioGroupInput2Item1")->click();
-    const ConfigBlock before = b.controller.block();
+    const ConfigBlock before = b.state.block;
 
     b.get<QAction>(kLanguageItems[language])->trigger();
     QCOMPARE(bike->currentIndex(), 4);
@@ -399,7 +400,7 @@ void LanguagesTest::selectionsSurviveASwitch() {
     QCOMPARE(synchro->currentText(), synchroText);
     QCOMPARE(b.get<QButtonGroup>("RadioGroupInput1Buttons")->checkedId(), 3);
     QCOMPARE(b.get<QButtonGroup>("RadioGroupInput2Buttons")->checkedId(), 1);
-    QVERIFY(b.controller.block() == before);
+    QVERIFY(b.state.block == before);
 
     // Replacing the texts alone, without the refresh from the record, moves no selection.
     MessageTexts english;
@@ -443,7 +444,7 @@ void LanguagesTest::liveLabelsWaitForTheNextTelegram() {
 void LanguagesTest::messagesFollowTheLanguage() {
     FormBench b(false);
     b.get<QAction>("MenuGerman")->trigger();
-    QCOMPARE(b.controller.texts().MsgReadError, std::string("Lesefehler"));
+    QCOMPARE(b.state.texts.MsgReadError, std::string("Lesefehler"));
     b.get<QAction>("MenuRead")->trigger();
     auto* status = b.get<QLabel>("LabelHlaseni");
     QCOMPARE(status->text(), QString("Lesen:"));
@@ -453,7 +454,7 @@ void LanguagesTest::messagesFollowTheLanguage() {
 
     b.get<QAction>("MenuCzech")->trigger();
     QCOMPARE(b.get<QLabel>("LabelMonInput2In")->text(), QString("Vstup 2: ---"));
-    QCOMPARE(b.controller.texts().MsgReadError, std::string("Chyba čtení!"));
+    QCOMPARE(b.state.texts.MsgReadError, std::string("Chyba čtení!"));
 }
 
 void LanguagesTest::qtDialogButtonsFollowTheLanguage() {
@@ -496,7 +497,7 @@ void LanguagesTest::commandLineLanguage() {
         previous.form.close();
     }
     CommandLineBench b(config.path(), arguments);
-    QCOMPARE(int(b.controller.choices().languageIndex), language);
+    QCOMPARE(int(b.state.choices.languageIndex), language);
     QVERIFY(b.form.control<QAction>(kLanguageItems[language])->isChecked());
     QCOMPARE(Caption(b.form, "TabSheetRuzne"), tabCaption);
 }

@@ -29,7 +29,7 @@ bool Marked(QWidget* control) {
 // The window with throttle rows on, fed one telegram and ticked once.
 struct TuningBench : FormBench {
     TuningBench() {
-        controller.block().tpsMapa = 1;
+        state.block.tpsMapa = 1;
         controller.ShowBlock();
     }
     void engineAt(int rpm, int tpsPercent, int tpsRaw = 0) {
@@ -94,61 +94,61 @@ void LiveTuningTest::advanceStepsOnTheMarkedCell() {
     TuningBench b;
     b.engineAt(3000, 20); // row 4, column 2
     const int cell = MapIndex(4, 2);
-    const ConfigBlock before = b.controller.block();
+    const ConfigBlock before = b.state.block;
     b.get<QAbstractButton>("BitBtnAdvPlus")->click();
-    QCOMPARE(int(b.controller.block().advance[cell]), before.advance[cell] + 1);
+    QCOMPARE(int(b.state.block.advance[cell]), before.advance[cell] + 1);
     QCOMPARE(b.get<QLineEdit>("Edit92")->text(), QString::number(before.advance[cell] + 1));
     b.get<QAbstractButton>("BitBtnAdvMinus")->click();
     b.get<QAbstractButton>("BitBtnAdvMinus")->click();
-    QCOMPARE(int(b.controller.block().advance[cell]), before.advance[cell] - 1);
+    QCOMPARE(int(b.state.block.advance[cell]), before.advance[cell] - 1);
 
     b.get<QCheckBox>("CheckBoxIgnAll")->setChecked(true);
-    b.controller.block().advance[0] = 60;
+    b.state.block.advance[0] = 60;
     b.controller.ShowBlock();
     b.get<QAbstractButton>("BitBtnAdvPlus")->click();
-    QCOMPARE(int(b.controller.block().advance[0]), 60);
-    QCOMPARE(int(b.controller.block().advance[99]), before.advance[99] + 1);
+    QCOMPARE(int(b.state.block.advance[0]), 60);
+    QCOMPARE(int(b.state.block.advance[99]), before.advance[99] + 1);
 
     b.get<QCheckBox>("CheckBoxIgnAll")->setChecked(false);
     b.engineAt(500, 20); // below the axis: nothing to step
-    const ConfigBlock idle = b.controller.block();
+    const ConfigBlock idle = b.state.block;
     b.get<QAbstractButton>("BitBtnAdvPlus")->click();
-    QVERIFY(b.controller.block() == idle);
+    QVERIFY(b.state.block == idle);
 }
 
 void LiveTuningTest::functionKeysAndButtonsAgree() {
     TuningBench b;
     b.engineAt(3000, 20);
-    const int before = b.controller.block().advance[MapIndex(4, 2)];
+    const int before = b.state.block.advance[MapIndex(4, 2)];
     QTest::keyClick(&b.form, Qt::Key_F5);
     QTest::keyClick(&b.form, Qt::Key_F5);
-    QCOMPARE(int(b.controller.block().advance[MapIndex(4, 2)]), before + 2);
+    QCOMPARE(int(b.state.block.advance[MapIndex(4, 2)]), before + 2);
     QTest::keyClick(&b.form, Qt::Key_F4);
-    QCOMPARE(int(b.controller.block().advance[MapIndex(4, 2)]), before + 1);
+    QCOMPARE(int(b.state.block.advance[MapIndex(4, 2)]), before + 1);
 }
 
 void LiveTuningTest::columnButtonMovesAllRows() {
     TuningBench b;
-    const ConfigBlock before = b.controller.block();
+    const ConfigBlock before = b.state.block;
     auto* spin = b.get<QWidget>("CSpinButton3");
     spin->findChild<QToolButton*>("up")->click();
     for (int row = 0; row < 10; ++row) {
-        QCOMPARE(int(b.controller.block().advance[MapIndex(row, 2)]),
+        QCOMPARE(int(b.state.block.advance[MapIndex(row, 2)]),
                  before.advance[MapIndex(row, 2)] + 1);
-        QCOMPARE(b.controller.block().advance[MapIndex(row, 3)], before.advance[MapIndex(row, 3)]);
+        QCOMPARE(b.state.block.advance[MapIndex(row, 3)], before.advance[MapIndex(row, 3)]);
     }
 }
 
 void LiveTuningTest::servoStepsOnTheLiveColumn() {
     TuningBench b;
     auto* minus = b.get<QAbstractButton>("BitBtnServoMinus");
-    b.controller.block().servoMv[0] = 1;
+    b.state.block.servoMv[0] = 1;
     b.controller.ShowBlock();
     minus->click(); // before live data: column 0, already at its stop
-    QCOMPARE(int(b.controller.block().servoMv[0]), 1);
+    QCOMPARE(int(b.state.block.servoMv[0]), 1);
     b.engineAt(6000, 20); // servo column 4
     b.get<QAbstractButton>("BitBtnServoPlus")->click();
-    QCOMPARE(int(b.controller.block().servoMv[4]), 121);
+    QCOMPARE(int(b.state.block.servoMv[4]), 121);
     QCOMPARE(b.get<QLineEdit>("EditNapPriv5")->text(), QString("2,420"));
 }
 
@@ -156,13 +156,13 @@ void LiveTuningTest::throttleCapture() {
     TuningBench b;
     b.engineAt(3000, 5, 143); // 698 mV
     b.get<QAbstractButton>("BitBtnTps0")->click();
-    QCOMPARE(int(b.controller.block().tps0), 69);
+    QCOMPARE(int(b.state.block.tps0), 69);
     b.engineAt(3000, 95, 1003); // 4902 mV: outside what the 100 % capture takes
     b.get<QAbstractButton>("BitBtnTps100")->click();
-    QCOMPARE(int(b.controller.block().tps100), 129);
+    QCOMPARE(int(b.state.block.tps100), 129);
     b.engineAt(3000, 95, 1002); // 4897 mV
     b.get<QAbstractButton>("BitBtnTps100")->click();
-    QCOMPARE(int(b.controller.block().tps100), 239);
+    QCOMPARE(int(b.state.block.tps100), 239);
     QCOMPARE(b.get<QLineEdit>("EditTps100")->text(), QString("4,750"));
 }
 
@@ -172,7 +172,7 @@ void LiveTuningTest::throttleRowsOffLeavesOneRowUnderTheAxis() {
     auto* box = b.get<QCheckBox>("CheckBoxTpsMapa");
     b.showPageOf(box);
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
-    QCOMPARE(int(b.controller.block().tpsMapa), 0);
+    QCOMPARE(int(b.state.block.tpsMapa), 0);
     QVERIFY(b.get<QWidget>("Edit50")->isHidden());
     QVERIFY(b.get<QWidget>("LabelTps1")->isHidden());
     QVERIFY(!b.get<QWidget>("Edit140")->isHidden());

@@ -92,7 +92,8 @@ void OpenAgainstSimTest::windowAndCommandLineProgramTheSameBytes() {
     auto form = std::make_unique<TFormHlav>();
     QtSerialPort port;
     RecordingDialogs dialogs;
-    FormController controller(*form, port, dialogs, {});
+    FormState state;
+    FormController controller(*form, state, port, dialogs, {});
     controller.FormCreate();
     form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form.get()));
@@ -110,7 +111,7 @@ void OpenAgainstSimTest::windowAndCommandLineProgramTheSameBytes() {
     const ConfigBlock fromWindow = *forWindow.Held();
     QVERIFY(forCli.Held().has_value());
     QVERIFY(SameImage(fromWindow, *forCli.Held()));
-    QVERIFY(SameImage(fromWindow, controller.block()));
+    QVERIFY(SameImage(fromWindow, state.block));
     QCOMPARE(int(fromWindow.baseAdv), 40);
     QCOMPARE(int(fromWindow.advance[0]), 60);
     QCOMPARE(int(fromWindow.limiter), 250);

@@ -70,7 +70,7 @@ void PrintingTest::printMakesOnePage() {
     b.form.control<QAction>("MenuPrint")->trigger();
     QCOMPARE(pdfs().size(), 1);
     QCOMPARE(PageCount(pdfs().first()), 1);
-    QVERIFY(!b.controller.printView());
+    QVERIFY(!b.state.printView);
     QCOMPARE(b.get<QTabWidget>("PageControl1")->currentIndex(), 3);
     QVERIFY(b.get<QLabel>("LabelHlaseni")->text().startsWith("Date and time of printing:  "));
     QVERIFY(b.get<QLabel>("LabelHlaseni")->isVisible());
@@ -89,7 +89,7 @@ void PrintingTest::printAllMakesFourPagesAndComesBack() {
     QCOMPARE(pages->currentIndex(), 1);
     for (int tab = 0; tab < 4; ++tab)
         QVERIFY(pages->isTabVisible(tab));
-    QVERIFY(!b.controller.printView());
+    QVERIFY(!b.state.printView);
     QVERIFY(!b.get<QWidget>("GroupBoxToolBar")->isHidden());
 }
 

@@ -67,7 +67,7 @@ void WindowPlacementTest::storedRectangleOffEveryScreen() {
                                                               .arg(b.form.y())
                                                               .arg(b.form.width())
                                                               .arg(b.form.height())));
-    QCOMPARE(int(b.controller.choices().portIndex), 2); // the rest of the section still counts
+    QCOMPARE(int(b.state.choices.portIndex), 2); // the rest of the section still counts
     // What the next run finds is the fitted rectangle, under the same keys.
     b.form.close();
     QVERIFY(ini.open(QIODevice::ReadOnly));

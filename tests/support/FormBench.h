@@ -27,7 +27,8 @@ struct FormBench {
     TFormHlav form;
     FakeSerialPort port;
     RecordingDialogs dialogs;
-    FormController controller{form, port, dialogs, {}};
+    FormState state;
+    FormController controller{form, state, port, dialogs, {}};
 
     explicit FormBench(bool show = true, const QString& settingsFolder = QString())
         : settings(settingsFolder) {

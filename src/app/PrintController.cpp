@@ -1,4 +1,7 @@
-#include "app/FormController.h"
+#include "app/PrintController.h"
+
+#include "link/TransferEngine.h"
+#include "present/LinkPresenter.h"
 
 #include "texts/PrintTexts.h"
 #include "ui/Dialogs.h"
@@ -86,7 +89,7 @@ QImage WindowImage(TFormHlav& form) {
 
 } // namespace
 
-void FormController::PrintJob() {
+void PrintController::PrintJob() {
     const QImage image = WindowImage(form_);
     // Asked for files, no printer, or the printer refused the job: the page is kept for a PDF
     // rather than lost.
@@ -95,30 +98,31 @@ void FormController::PrintJob() {
         unprintedPages_.push_back(image);
 }
 
-void FormController::BeginPrint() {
+void PrintController::BeginPrint() {
     // Heading: the language's words, the short date, four blanks, the long time.
     const QLocale locale;
     const QDateTime now = QDateTime::currentDateTime();
-    TransferState& status = link_.engine().state();
-    statusPresenter_.ShowOwnMessage(
-        {texts_.MsgPrintDateTime + locale.toString(now.date(), QLocale::ShortFormat).toStdString() +
-             "    " + locale.toString(now.time(), QLocale::LongFormat).toStdString(),
-         Colour::White});
+    TransferState& status = engine_.state();
+    status_.ShowOwnMessage({state_.texts.MsgPrintDateTime +
+                                locale.toString(now.date(), QLocale::ShortFormat).toStdString() +
+                                "    " +
+                                locale.toString(now.time(), QLocale::LongFormat).toStdString(),
+                            Colour::White});
     status.labelVisible = true;
     status.messageHold = TransferEngine::kMessageHold;
     status.gaugeVisible = false;
-    ApplyLinkStates();
+    refresh_.ApplyLinkStates();
     form_.controls().frame.connection->hide();
     unprintedPages_.clear();
-    printView_ = true;
+    state_.printView = true;
     form_.controls().frame.buttons.verify->setFocus();
 }
 
-void FormController::EndPrint() {
-    printView_ = false;
-    ApplyViewRules();
-    statusPresenter_.SetColour(Colour::ButtonFace);
-    ApplyLinkStates();
+void PrintController::EndPrint() {
+    state_.printView = false;
+    refresh_.ApplyViewRules();
+    status_.SetColour(Colour::ButtonFace);
+    refresh_.ApplyLinkStates();
     if (unprintedPages_.empty())
         return;
     const QString folder = qEnvironmentVariableIsEmpty(kPrintToPdfVariable)
@@ -126,18 +130,18 @@ void FormController::EndPrint() {
                                : qEnvironmentVariable(kPrintToPdfVariable);
     const auto pdf = PrintToPdf(unprintedPages_, folder);
     unprintedPages_.clear();
-    dialogs_.showMessage(pdf ? PrintedToPdfText(choices_.languageIndex) + "\n" + *pdf
-                             : texts_.MsgOpenFileError + "\n" + folder.toStdString());
+    dialogs_.showMessage(pdf ? PrintedToPdfText(state_.choices.languageIndex) + "\n" + *pdf
+                             : state_.texts.MsgOpenFileError + "\n" + folder.toStdString());
 }
 
-void FormController::SpeedButtonPrintClick() {
+void PrintController::SpeedButtonPrintClick() {
     BeginPrint();
-    ApplyViewRules();
+    refresh_.ApplyViewRules();
     PrintJob();
     EndPrint();
 }
 
-void FormController::MenuPrintAllClick() {
+void PrintController::MenuPrintAllClick() {
     form_.controls().frame.buttons.verify->setFocus();
     BeginPrint();
     auto* pages = form_.controls().frame.pages;
@@ -146,7 +150,7 @@ void FormController::MenuPrintAllClick() {
         for (int tab = 0; tab < pages->count(); ++tab)
             pages->setTabVisible(tab, tab == page);
         pages->setCurrentIndex(page);
-        ApplyViewRules();
+        refresh_.ApplyViewRules();
         PrintJob();
     }
     for (int tab = 0; tab < pages->count(); ++tab)
