@@ -36,15 +36,14 @@ void NormaliseBlock(ConfigBlock& block) {
     if (block.tps100 > 250)
         block.tps100 = 250;
     NormaliseSpeedAxis(block.servoRpm);
-    if (block.synchroMode == 0)
+    if (block.synchroMode == kSynchroOneLobe)
         block.lobeCount = 1;
     for (int i = 0; i < kUsedChannels; ++i) {
         if (block.maxAdvLobe[i] > block.lobeCount)
             block.maxAdvLobe[i] = block.lobeCount;
         if (block.startAdvLobe[i] > block.lobeCount)
             block.startAdvLobe[i] = block.lobeCount;
-        // Only methods 0 and 4 read a second pick-up.
-        if (block.synchroMode != 0 && block.synchroMode != 4) {
+        if (!UsesSecondPickup(block.synchroMode)) {
             block.maxAdvPickup2[i] = 0;
             block.startAdvPickup2[i] = 0;
         }
@@ -65,7 +64,7 @@ void NormaliseBlock(ConfigBlock& block, AppChoices& choices) {
 
 ConfigBlock StartupBlock() {
     ConfigBlock block{};
-    block.bike = 0;
+    block.bike = kClassicBikeCode;
     bool keepSpecial = false;
     ApplyPreset(block, keepSpecial);
     NormaliseBlock(block);

@@ -16,20 +16,59 @@ constexpr int kAdvanceMax = 60; // degrees
 constexpr int kRecordSize = 207;
 constexpr int kImageSize = 200;
 constexpr int kDataBlockSize = 100;
-constexpr int kSynchroMethods = 6; // synchroMode 0..5, one list item each
-constexpr int kInputFunctions = 5; // input1Function and input2Function 0..4, one radio button each
+
+// Bike (keying) type codes stored in `bike`. Every type but the special one fixes the keying
+// fields; the special type is described by hand.
+constexpr uint8_t kClassicBikeCode = 0;   // one lobe per revolution
+constexpr uint8_t kSpecialBikeCode = 1;   // manually described keying
+constexpr uint8_t kTwoLobeBikeCode = 2;   // two lobes per revolution
+constexpr uint8_t kThreeLobeBikeCode = 3; // three lobes per revolution, one pick-up
+constexpr uint8_t kCmpsBikeCode = 4;      // one lobe per two revolutions (CMPS)
+
+// Synchronisation methods stored in `synchroMode`, in the order of their list.
+enum SynchroMethod : uint8_t {
+    kSynchroOneLobe = 0, // one lobe, one or two pick-ups
+    kSynchroInsertedLobe = 1,
+    kSynchroWideLobe = 2,
+    kSynchroMissingLobe = 3,
+    kSynchroTwoPickupsMissingLobe = 4,
+    kSynchroTwoInsertedLobes = 5,
+};
+constexpr int kSynchroMethods = kSynchroTwoInsertedLobes + 1; // one list item each
+
+// Only these methods read a second pick-up; the others leave its flags and controls unused.
+constexpr bool UsesSecondPickup(int synchroMethod) {
+    return synchroMethod == kSynchroOneLobe || synchroMethod == kSynchroTwoPickupsMissingLobe;
+}
+
+// Functions stored in `input1Function` and `input2Function`, one radio button each. Code 1 is the
+// kill switch on input 1 and the blocking input on input 2.
+enum InputFunction : uint8_t {
+    kInputOff = 0,
+    kInputKillSwitch = 1,
+    kInputBlocking = 1,
+    kInputClutchMaster = 2,
+    kInputRetard = 3,
+    kInputStartLimiter = 4,
+};
+constexpr int kInputFunctions = kInputStartLimiter + 1;
+
+// `geberMode` counts lobes per revolution, 1..3; this value stands for one lobe per two
+// revolutions.
+constexpr uint8_t kGeberModeCmps = 0;
+constexpr int kGeberModes = 4; // geberMode 0..3
 
 // The ignition configuration exactly as the unit stores it: 200 bytes of device image followed by
 // 7 spare bytes. All members are single bytes, so the struct has no padding and its bytes are the
 // record (checked below). Quantities are stored unit-friendly: hundreds of rpm, tens of mV,
 // degrees.
 struct ConfigBlock {
-    uint8_t bike;            // keying type code, see BikeCodeFromCombo
+    uint8_t bike;            // keying type code (k...BikeCode), see BikeCodeFromCombo
     uint8_t noReading;       // flag
-    uint8_t synchroMode;     // synchronisation method 0..5
+    uint8_t synchroMode;     // SynchroMethod
     uint8_t lobeCount;       // 1..58
     uint8_t outputCount;     // 1..2
-    uint8_t geberMode;       // lobes per revolution 1..3; 0 = one lobe per two revolutions
+    uint8_t geberMode;       // lobes per revolution 1..3, or kGeberModeCmps
     uint8_t pickup1Inverted; // flag
     uint8_t pilotLight;      // rpm / 100
     uint8_t pickup2Inverted; // flag
@@ -38,8 +77,8 @@ struct ConfigBlock {
     uint8_t tachoPulses;
     uint8_t tachoCorrection; // correction + 100
     uint8_t limiter;         // rpm / 100
-    uint8_t input1Function;  // 0 Off, 1 Kill switch, 2 Clutch master, 3 Retard, 4 Start limiter
-    uint8_t input2Function;  // 0 Off, 1 Blocking, 2 Clutch master, 3 Retard, 4 Start limiter
+    uint8_t input1Function;  // InputFunction; 1 is the kill switch
+    uint8_t input2Function;  // InputFunction; 1 is the blocking input
     uint8_t servoEnable;     // flag
     uint8_t servoHyster;     // mV / 5
     uint8_t reserved18[2];

@@ -22,10 +22,10 @@ void ClampToEditors(ConfigBlock& block) {
         block.input1Function = start.input1Function;
     if (block.input2Function >= kInputFunctions)
         block.input2Function = start.input2Function;
-    // geberMode has no invalid value on the list (it is taken modulo 4), so only the read-back
-    // of the list item brings it into 0..3.
+    // geberMode has no invalid value on the list (it is taken modulo kGeberModes), so only the
+    // read-back of the list item brings it into range.
     block.geberMode = GeberModeFromItem(ItemFromGeberMode(block.geberMode));
-    // A method replaced above may bring rules into force (one lobe for method 0).
+    // A method replaced above may bring rules into force (one lobe for kSynchroOneLobe).
     NormaliseBlock(block);
 }
 

@@ -1,27 +1,13 @@
 #pragma once
 
 #include "config/ConfigBlock.h"
+#include "config/Conversions.h"
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
 namespace kx {
-
-// How a stored byte is shown in its editing control, and back.
-enum class Scale {
-    Plain,    // as stored
-    Hundreds, // rpm from hundreds of rpm
-    Tens,     // mV or ms from tens
-    Fives,    // mV from fives
-    Twenties, // mV from twenties
-    Tps100,   // mV of the 100 % throttle point, stored as an offset from 2500 mV
-    Bias100,  // tachometer correction, stored with a bias of 100
-};
-
-int ShownFromStored(Scale scale, uint8_t stored);
-// The unit's own 8-bit arithmetic: out-of-range values wrap rather than saturate.
-uint8_t StoredFromShown(Scale scale, int shown);
 
 // One spin field: an edit "Edit<name>" with its up-down "UpDown<name>".
 struct SpinFieldSpec {
@@ -37,7 +23,10 @@ struct SpinFieldSpec {
     std::string upDownName() const { return "UpDown" + name; }
     // Speeds, voltages and times are grouped (15,000); small numbers and map cells are not.
     bool thousands() const { return maximum >= 1000; }
-    bool isCompensation() const { return offset == 23 || offset == 24; }
+    bool isCompensation() const {
+        return offset == int(offsetof(ConfigBlock, compensation1)) ||
+               offset == int(offsetof(ConfigBlock, compensation2));
+    }
 };
 
 // A check box bound to a flag byte.

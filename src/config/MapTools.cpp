@@ -46,7 +46,7 @@ void StepServo(ConfigBlock& block, Step step, bool wholeTable, uint8_t servoColu
 bool CaptureTps0(ConfigBlock& block, int liveTpsMv) {
     if (liveTpsMv < 100 || liveTpsMv > 2500)
         return false;
-    block.tps0 = uint8_t(liveTpsMv / 10);
+    block.tps0 = StoredFromShown(Scale::Tens, liveTpsMv);
     return true;
 }
 

@@ -66,7 +66,7 @@ void SetDefaults(ConfigBlock& block) {
 }
 
 void SetStandardKeying(ConfigBlock& block) {
-    block.synchroMode = 0;
+    block.synchroMode = kSynchroOneLobe;
     block.lobeCount = 1;
     block.maxAdvLobe[0] = block.maxAdvLobe[1] = 1;
     block.startAdvLobe[0] = block.startAdvLobe[1] = 1;
@@ -78,24 +78,24 @@ void SetStandardKeying(ConfigBlock& block) {
 }
 
 void ApplyPreset(ConfigBlock& block, bool& keepSpecial) {
-    if (!(block.bike == 1 && keepSpecial))
+    if (!(block.bike == kSpecialBikeCode && keepSpecial))
         SetDefaults(block);
     switch (block.bike) {
-    case 0:
+    case kClassicBikeCode:
         SetStandardKeying(block);
         break;
-    case 2:
+    case kTwoLobeBikeCode:
         SetStandardKeying(block);
         block.geberMode = 2;
         break;
-    case 3:
+    case kThreeLobeBikeCode:
         SetStandardKeying(block);
         block.geberMode = 3;
         block.outputCount = 1;
         break;
-    case 4:
+    case kCmpsBikeCode:
         SetStandardKeying(block);
-        block.geberMode = 0;
+        block.geberMode = kGeberModeCmps;
         break;
     default: // the special type and unknown codes keep their keying
         break;

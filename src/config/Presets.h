@@ -12,7 +12,7 @@ void SetDefaults(ConfigBlock& block);
 // edge and start advance from the second edge of lobe 1.
 void SetStandardKeying(ConfigBlock& block);
 
-// Defaults plus the keying of block.bike. With the special type (code 1) and keepSpecial set, the
+// Defaults plus the keying of block.bike. With kSpecialBikeCode and keepSpecial set, the
 // defaults are skipped so the previous keying becomes the start of manual editing. Always clears
 // keepSpecial.
 void ApplyPreset(ConfigBlock& block, bool& keepSpecial);

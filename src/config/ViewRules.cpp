@@ -24,7 +24,7 @@ class Rules {
     ViewState& state_;
 };
 
-bool InputUsedFor(const ConfigBlock& block, uint8_t function) {
+bool InputUsedFor(const ConfigBlock& block, InputFunction function) {
     return block.input1Function == function || block.input2Function == function;
 }
 
@@ -39,13 +39,12 @@ ViewState ComputeViewRules(const ConfigBlock& block, const ViewInputs& in) {
     const bool shown = !in.printView; // tools and spinners have no place on paper
     const bool tpsOn = in.tpsRowsTicked;
     const bool special = in.specialSelected;
-    const bool sync0 = in.synchroItem == 0;
-    const bool sync4 = in.synchroItem == 4;
-    const bool killOn = block.input1Function == 1;
-    const bool blockOn = block.input2Function == 1;
-    const bool clutchOn = InputUsedFor(block, 2);
-    const bool retardOn = InputUsedFor(block, 3);
-    const bool startLimOn = InputUsedFor(block, 4);
+    const bool oneLobe = in.synchroItem == kSynchroOneLobe;
+    const bool killOn = block.input1Function == kInputKillSwitch;
+    const bool blockOn = block.input2Function == kInputBlocking;
+    const bool clutchOn = InputUsedFor(block, kInputClutchMaster);
+    const bool retardOn = InputUsedFor(block, kInputRetard);
+    const bool startLimOn = InputUsedFor(block, kInputStartLimiter);
 
     state.whiteBackground = in.printView;
     rules.set({C::CheckBoxZakazCteni}, P::Alarm, block.noReading != 0);
@@ -91,20 +90,21 @@ ViewState ComputeViewRules(const ConfigBlock& block, const ViewInputs& in) {
               P::Enabled, special);
     rules.set(
         {C::EditPocPalcu, C::EditPalec1Zac, C::EditPalec1End, C::EditPalec2Zac, C::EditPalec2End},
-        P::Enabled, special && !sync0);
+        P::Enabled, special && !oneLobe);
     rules.set(
         {C::EditKompenz1, C::EditKompenz2, C::UpDownKompenz1, C::UpDownKompenz2, C::LabelKompenz},
         P::Visible, in.testMode);
     rules.set({C::CheckBoxInvInput2, C::CheckBoxPalec1ZacP2, C::CheckBoxPalec1EndP2,
                C::CheckBoxPalec2ZacP2, C::CheckBoxPalec2EndP2},
-              P::Visible, sync0 || sync4);
+              P::Visible, UsesSecondPickup(in.synchroItem));
     rules.set({C::UpDownPocPalcu, C::UpDownPalec1Zac, C::UpDownPalec1End, C::UpDownPalec2Zac,
                C::UpDownPalec2End},
-              P::Visible, special && !sync0);
+              P::Visible, special && !oneLobe);
     rules.set({C::UpDownPocKanalu}, P::Visible, special);
     rules.set({C::GroupBoxPalec2}, P::Visible, block.outputCount >= 2);
-    rules.set({C::LabelAdvance2}, P::Visible, block.bike == 1 && block.outputCount >= 2);
-    rules.set({C::LabelMonSnimac2}, P::Visible, block.synchroMode == 0 || block.synchroMode == 4);
+    rules.set({C::LabelAdvance2}, P::Visible,
+              block.bike == kSpecialBikeCode && block.outputCount >= 2);
+    rules.set({C::LabelMonSnimac2}, P::Visible, UsesSecondPickup(block.synchroMode));
 
     rules.set({C::LabelKillSwitch}, P::Enabled, killOn);
     rules.set({C::LabelMonRetard}, P::Enabled, retardOn);

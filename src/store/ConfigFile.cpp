@@ -16,23 +16,17 @@ constexpr unsigned kFileVersion = 50;
 constexpr const char* kVersionKey = "KORVANEX_KEY";
 constexpr const char* kIndent = "            "; // continuation lines start with twelve spaces
 
-// How a stored byte becomes the number in the file and back.
-enum class Conversion {
-    Version,         // the file version, not a field of the record
-    Plain,           // as stored
-    PlainSigned,     // as stored, written with a sign field
-    Times100,        // rpm from hundreds of rpm
-    Times10,         // mV or ms from tens
-    Times5,          // mV from fives
-    Times20,         // mV from twenties
-    Tps100,          // mV of the 100 % throttle point, stored as an offset from 2500 mV
-    TachoCorrection, // signed correction, stored with a bias of 100
-    Flag,            // 0 or 1, written without a trailing space
+// How a value is written. The number itself comes from the field's Scale, as in its editor.
+enum class Format {
+    Number,  // "%5d ": unsigned fields never go negative, so this is also their "%5u "
+    Flag,    // 0 or 1 (any nonzero byte reads as on), written without a trailing space
+    Version, // the file version, not a field of the record, written with "%3d "
 };
 
 struct Value {
-    int offset; // into the record; unused for Conversion::Version
-    Conversion conversion;
+    int offset; // into the record; unused for Format::Version
+    Scale scale;
+    Format format;
 };
 
 // One line of the written layout. The reader reads a keyword's values from its line and from the
@@ -48,89 +42,88 @@ struct Keyword {
     std::vector<Value> values;
 };
 
-Value At(std::size_t offset, Conversion conversion) {
-    return {int(offset), conversion};
+Value At(std::size_t offset, Scale scale = Scale::Plain) {
+    return {int(offset), scale, Format::Number};
 }
 
-std::vector<Value> AxisValues(std::size_t axisOffset, Conversion conversion) {
+Value FlagAt(std::size_t offset) {
+    return {int(offset), Scale::Plain, Format::Flag};
+}
+
+std::vector<Value> AxisValues(std::size_t axisOffset, Scale scale) {
     std::vector<Value> values;
     for (int i = 0; i < kAxisPoints; ++i)
-        values.push_back(At(axisOffset + i, conversion));
+        values.push_back(At(axisOffset + i, scale));
     return values;
 }
 
 std::vector<Line> BuildLayout() {
-    using C = Conversion;
+    using S = Scale;
     using B = ConfigBlock;
     std::vector<Line> lines = {
-        {"KORVANEX_KEY  ", false, {{0, C::Version}}},
+        {"KORVANEX_KEY  ", false, {{0, S::Plain, Format::Version}}},
         {"", false, {}},
-        {"BIKE        ", true, {At(offsetof(B, bike), C::Plain)}},
+        {"BIKE        ", true, {At(offsetof(B, bike))}},
         {kIndent,
          false,
-         {At(offsetof(B, synchroMode), C::Plain), At(offsetof(B, lobeCount), C::Plain),
-          At(offsetof(B, outputCount), C::Plain)}},
+         {At(offsetof(B, synchroMode)), At(offsetof(B, lobeCount)), At(offsetof(B, outputCount))}},
     };
     for (int channel = 0; channel < kUsedChannels; ++channel) {
-        lines.push_back({kIndent,
-                         false,
-                         {At(offsetof(B, maxAdvLobe) + channel, C::Plain),
-                          At(offsetof(B, maxAdvEdge2) + channel, C::Plain),
-                          At(offsetof(B, maxAdvPickup2) + channel, C::Plain)}});
-        lines.push_back({kIndent,
-                         false,
-                         {At(offsetof(B, startAdvLobe) + channel, C::Plain),
-                          At(offsetof(B, startAdvEdge2) + channel, C::Plain),
-                          At(offsetof(B, startAdvPickup2) + channel, C::Plain)}});
+        lines.push_back(
+            {kIndent,
+             false,
+             {At(offsetof(B, maxAdvLobe) + channel), At(offsetof(B, maxAdvEdge2) + channel),
+              At(offsetof(B, maxAdvPickup2) + channel)}});
+        lines.push_back(
+            {kIndent,
+             false,
+             {At(offsetof(B, startAdvLobe) + channel), At(offsetof(B, startAdvEdge2) + channel),
+              At(offsetof(B, startAdvPickup2) + channel)}});
     }
     lines.push_back({kIndent, false, {}});
-    lines.push_back(
-        {kIndent,
-         false,
-         {At(offsetof(B, noIgnitionRevs), C::Plain), At(offsetof(B, compensation1), C::Plain),
-          At(offsetof(B, compensation2), C::Plain)}});
-    lines.push_back({"GEBER_MODE  ", true, {At(offsetof(B, geberMode), C::Plain)}});
-    lines.push_back(
-        {"INPUT       ",
-         true,
-         {At(offsetof(B, input1Function), C::Plain),
-          At(offsetof(B, input2Function), C::PlainSigned),
-          At(offsetof(B, pickup1Inverted), C::Plain), At(offsetof(B, pickup2Inverted), C::Plain)}});
-    lines.push_back({"BASE_ADV    ", true, {At(offsetof(B, baseAdv), C::Plain)}});
-    lines.push_back({"LIMITER     ",
+    lines.push_back({kIndent,
+                     false,
+                     {At(offsetof(B, noIgnitionRevs)), At(offsetof(B, compensation1)),
+                      At(offsetof(B, compensation2))}});
+    lines.push_back({"GEBER_MODE  ", true, {At(offsetof(B, geberMode))}});
+    lines.push_back({"INPUT       ",
                      true,
-                     {At(offsetof(B, startLimiter), C::Plain), At(offsetof(B, limiter), C::Plain),
-                      At(offsetof(B, retard), C::Plain)}});
-    lines.push_back({"PILOT_LIGHT  ", true, {At(offsetof(B, pilotLight), C::Times100)}});
+                     {At(offsetof(B, input1Function)), At(offsetof(B, input2Function)),
+                      At(offsetof(B, pickup1Inverted)), At(offsetof(B, pickup2Inverted))}});
+    lines.push_back({"BASE_ADV    ", true, {At(offsetof(B, baseAdv))}});
+    lines.push_back(
+        {"LIMITER     ",
+         true,
+         {At(offsetof(B, startLimiter)), At(offsetof(B, limiter)), At(offsetof(B, retard))}});
+    lines.push_back({"PILOT_LIGHT  ", true, {At(offsetof(B, pilotLight), S::Hundreds)}});
     lines.push_back(
         {"CLUTCH       ",
          true,
-         {At(offsetof(B, clutchTime), C::Times10), At(offsetof(B, clutchPause), C::Times10)}});
+         {At(offsetof(B, clutchTime), S::Tens), At(offsetof(B, clutchPause), S::Tens)}});
     lines.push_back({"", false, {}});
     lines.push_back({"TPS         ",
                      true,
-                     {At(offsetof(B, tps0), C::Times10), At(offsetof(B, tps100), C::Tps100)}});
+                     {At(offsetof(B, tps0), S::Tens), At(offsetof(B, tps100), S::Tps100)}});
     lines.push_back({"RPM        ",
                      true,
-                     {At(offsetof(B, tachoPulses), C::Plain),
-                      At(offsetof(B, tachoCorrection), C::TachoCorrection)}});
-    lines.push_back({"TPS_MAPA    ", true, {At(offsetof(B, tpsMapa), C::Flag)}});
+                     {At(offsetof(B, tachoPulses)), At(offsetof(B, tachoCorrection), S::Bias100)}});
+    lines.push_back({"TPS_MAPA    ", true, {FlagAt(offsetof(B, tpsMapa))}});
     lines.push_back({"", false, {}});
-    lines.push_back({"RPM_ADV     ", true, AxisValues(offsetof(B, rpmAdv), C::Times100)});
+    lines.push_back({"RPM_ADV     ", true, AxisValues(offsetof(B, rpmAdv), S::Hundreds)});
     lines.push_back({"", false, {}});
     for (int row = 0; row < kMapRows; ++row) {
         Line line{row == 0 ? "ADVANCE     " : kIndent, row == 0, {}};
         for (int column = 0; column < kMapColumns; ++column)
-            line.values.push_back(At(offsetof(B, advance) + MapIndex(row, column), C::Plain));
+            line.values.push_back(At(offsetof(B, advance) + MapIndex(row, column)));
         lines.push_back(std::move(line));
     }
     lines.push_back({kIndent, false, {}});
     lines.push_back({"", false, {}});
-    lines.push_back({"SERVO_ENABLE", true, {At(offsetof(B, servoEnable), C::Flag)}});
-    lines.push_back({"SERVO_HYSTER", true, {At(offsetof(B, servoHyster), C::Times5)}});
-    lines.push_back({"SERVO_RPM   ", true, AxisValues(offsetof(B, servoRpm), C::Times100)});
-    lines.push_back({"SERVO_MV    ", true, AxisValues(offsetof(B, servoMv), C::Times20)});
-    lines.push_back({"NO_READING  ", true, {At(offsetof(B, noReading), C::Flag)}});
+    lines.push_back({"SERVO_ENABLE", true, {FlagAt(offsetof(B, servoEnable))}});
+    lines.push_back({"SERVO_HYSTER", true, {At(offsetof(B, servoHyster), S::Fives)}});
+    lines.push_back({"SERVO_RPM   ", true, AxisValues(offsetof(B, servoRpm), S::Hundreds)});
+    lines.push_back({"SERVO_MV    ", true, AxisValues(offsetof(B, servoMv), S::Twenties)});
+    lines.push_back({"NO_READING  ", true, {FlagAt(offsetof(B, noReading))}});
     return lines;
 }
 
@@ -165,41 +158,30 @@ const Keyword* FindKeyword(const Word& word) {
     return nullptr;
 }
 
-int NumberFromStored(Conversion conversion, uint8_t stored) {
-    switch (conversion) {
-    case Conversion::Version:
+int NumberFromStored(const Value& value, uint8_t stored) {
+    switch (value.format) {
+    case Format::Version:
         return int(kFileVersion);
-    case Conversion::Times100:
-        return stored * 100;
-    case Conversion::Times10:
-        return stored * 10;
-    case Conversion::Times5:
-        return stored * 5;
-    case Conversion::Times20:
-        return stored * 20;
-    case Conversion::Tps100:
-        return Tps100ToMv(stored);
-    case Conversion::TachoCorrection:
-        return int(stored) - 100;
-    case Conversion::Flag: // any nonzero byte reads as on
+    case Format::Flag:
         return stored ? 1 : 0;
-    default: // Plain, PlainSigned
-        return stored;
+    case Format::Number:
+        break;
     }
+    return ShownFromStored(value.scale, stored);
 }
 
 void WriteValue(std::ostream& out, const ConfigBlock& block, const Value& value) {
-    const uint8_t stored = value.conversion == Conversion::Version ? 0 : block[value.offset];
-    const int number = NumberFromStored(value.conversion, stored);
+    const uint8_t stored = value.format == Format::Version ? 0 : block[value.offset];
+    const int number = NumberFromStored(value, stored);
     char text[16];
-    switch (value.conversion) {
-    case Conversion::Version:
+    switch (value.format) {
+    case Format::Version:
         std::snprintf(text, sizeof text, "%3d ", number);
         break;
-    case Conversion::Flag:
+    case Format::Flag:
         std::snprintf(text, sizeof text, "    %d", number);
         break;
-    default:
+    case Format::Number:
         std::snprintf(text, sizeof text, "%5d ", number);
         break;
     }
@@ -207,25 +189,10 @@ void WriteValue(std::ostream& out, const ConfigBlock& block, const Value& value)
 }
 
 // The stored byte for a number read from the file. The format defines dividing conversions on the
-// number modulo 65536, which also gives negative numbers a fixed result.
-uint8_t StoredFromNumber(Conversion conversion, uint32_t number) {
-    const uint32_t low16 = number % 65536u;
-    switch (conversion) {
-    case Conversion::Times100:
-        return uint8_t(low16 / 100u);
-    case Conversion::Times10:
-        return uint8_t(low16 / 10u);
-    case Conversion::Times5:
-        return uint8_t(low16 / 5u);
-    case Conversion::Times20:
-        return uint8_t(low16 / 20u);
-    case Conversion::Tps100:
-        return Tps100FromMv(int(low16));
-    case Conversion::TachoCorrection:
-        return uint8_t(number + 100u);
-    default:
-        return uint8_t(number);
-    }
+// number modulo 65536, which also gives negative numbers a fixed result; the lower 8 bits the
+// editors' conversion then keeps are the same with or without that step, so it serves every scale.
+uint8_t StoredFromNumber(Scale scale, uint32_t number) {
+    return StoredFromShown(scale, int(number % 65536u));
 }
 
 // Skips words until the version key followed by the supported version.
@@ -260,7 +227,7 @@ int ConfigFileNumber(const ConfigBlock& block, int offset) {
     for (const Keyword& keyword : Keywords()) {
         for (const Value& value : keyword.values) {
             if (value.offset == offset)
-                return NumberFromStored(value.conversion, block[offset]);
+                return NumberFromStored(value, block[offset]);
         }
     }
     return block[offset];
@@ -292,7 +259,7 @@ bool ReadConfigFile(std::istream& in, ConfigBlock& block) {
             const auto number = reader.NextNumber();
             if (!number)
                 break;
-            block[value.offset] = StoredFromNumber(value.conversion, *number);
+            block[value.offset] = StoredFromNumber(value.scale, *number);
         }
     }
     return true;
