@@ -1,5 +1,6 @@
 #include "app/FormController.h"
 
+#include "config/Conversions.h"
 #include "config/EditorClamp.h"
 #include "config/Presets.h"
 #include "link/PortNames.h"
@@ -163,7 +164,7 @@ void FormController::ApplyViewRules() {
     inputs.testMode = state_.testMode;
     const FormControls& controls = form_.controls();
     inputs.tpsRowsTicked = controls.advance.tpsRows->isChecked();
-    inputs.specialSelected = controls.bike.bike->currentIndex() == 4;
+    inputs.specialSelected = controls.bike.bike->currentIndex() == kSpecialBikeItem;
     inputs.synchroItem = controls.bike.synchro->currentIndex();
     inputs.programAfterChange = controls.miscellaneous.programAfterChange->isChecked();
     viewRules_.Apply(ComputeViewRules(state_.block, inputs));

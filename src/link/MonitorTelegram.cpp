@@ -93,7 +93,7 @@ void DecodeAdvance(const MonitorTelegram& t, const ConfigBlock& block, MonitorSt
     AdvanceReading fault;
     fault.pickupFault = HasPickupFault(t, block);
 
-    if (block.bike == 1) {
+    if (block.bike == kSpecialBikeCode) {
         // This bike type has two outputs set up by hand, so each gets its own line.
         for (int k = 0; k < 2; ++k) {
             fault.output = k + 1;
