@@ -4,9 +4,7 @@
 #include "present/Display.h"
 #include "ui/layout/FormControls.h"
 
-#include <QHash>
 #include <QMainWindow>
-#include <QPointer>
 
 #include <array>
 
@@ -31,19 +29,6 @@ class TFormHlav : public QMainWindow {
     // The controls behaviour reaches, typed; they live as long as the window.
     const FormControls& controls() const { return controls_; }
 
-    // Control by its object name; nullptr when there is none. A control once found is remembered:
-    // the tick and the edit path ask for the same controls every time, and a search walks the
-    // window's thousand-odd children.
-    template <typename T>
-    T* control(const QString& name) const {
-        QObject* known = knownControls_.value(name);
-        if (T* hit = qobject_cast<T*>(known); hit && known->objectName() == name)
-            return hit;
-        T* found = findChild<T*>(name);
-        if (found)
-            knownControls_.insert(name, found);
-        return found;
-    }
     // Fills the ControlTable in the record's own order and creates the twenty port items under
     // MenuCom, which are its entries 0 .. 19.
     void FillControlTable();
@@ -71,7 +56,6 @@ class TFormHlav : public QMainWindow {
   private:
     FormControls controls_;
     std::array<QObject*, kControlTableSize> controlTable_{};
-    mutable QHash<QString, QPointer<QObject>> knownControls_; // a deleted control reads as null
 };
 
 } // namespace kx

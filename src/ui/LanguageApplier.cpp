@@ -71,12 +71,13 @@ void SetHintOf(QObject* target, const QString& text) {
 
 void ApplyLanguageTexts(TFormHlav& form, uint8_t languageIndex, const MessageTexts& messages,
                         bool noConnection) {
+    const FormControls& controls = form.controls();
     for (int i = 0; i < kLanguageCount; ++i)
-        form.control<QAction>(kLanguageMenuItems[i])->setChecked(i == languageIndex);
+        controls.frame.menu.languages[size_t(i)]->setChecked(i == languageIndex);
 
     for (const ControlText& entry : LanguageTexts(languageIndex, messages)) {
         const QString name = QString::fromStdString(entry.control);
-        QObject* target = name == form.objectName() ? &form : form.findChild<QObject*>(name);
+        QObject* target = controls.byName.value(name);
         Q_ASSERT_X(target, "ApplyLanguageTexts", qPrintable(name));
         if (!target)
             continue;

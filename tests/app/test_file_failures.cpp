@@ -64,7 +64,7 @@ void FileFailuresTest::openThatCannotReadChangesNothing() {
     b.get<QLabel>("LabelFile2")->setText("before.ign");
     const ConfigBlock before = b.state.block;
     b.dialogs.fileAnswer = path.toStdString();
-    b.form.control<QAction>("MenuOpen")->trigger();
+    b.form.findChild<QAction*>("MenuOpen")->trigger();
     QCOMPARE(b.dialogs.messages.back(), std::string("Open file error!"));
     QVERIFY(b.state.block == before);
     QCOMPARE(b.get<QLabel>("LabelFile2")->text(), QString("before.ign"));
@@ -72,7 +72,7 @@ void FileFailuresTest::openThatCannotReadChangesNothing() {
     b.controller.Timer1Timer();
     WriteText(dir.filePath("good.ign"), "KORVANEX_KEY 50 BASE_ADV 22");
     b.dialogs.fileAnswer = dir.filePath("good.ign").toStdString();
-    b.form.control<QAction>("MenuOpen")->trigger();
+    b.form.findChild<QAction*>("MenuOpen")->trigger();
     QCOMPARE(int(b.state.block.baseAdv), 22);
 }
 
@@ -119,7 +119,7 @@ void FileFailuresTest::impossibleFileProgramsWhatTheEditorsShow() {
     TickUntilIdle(b);
 
     b.dialogs.fileAnswer = path.toStdString();
-    b.form.control<QAction>("MenuOpen")->trigger();
+    b.form.findChild<QAction*>("MenuOpen")->trigger();
     QCOMPARE(b.get<QLineEdit>("EditBaseAdv")->text(), QString("40"));
     QCOMPARE(b.get<QLineEdit>("Edit50")->text(), QString("60"));
     QCOMPARE(b.get<QLineEdit>("EditOmez2")->text(), QString("25,000"));
@@ -150,7 +150,7 @@ void FileFailuresTest::unknownBikeShowsNoItemAndIsKept() {
     FormBench b(false);
     b.get<QComboBox>("ComboBoxBike")->setCurrentIndex(2);
     b.dialogs.fileAnswer = path.toStdString();
-    b.form.control<QAction>("MenuOpen")->trigger();
+    b.form.findChild<QAction*>("MenuOpen")->trigger();
     QCOMPARE(b.get<QComboBox>("ComboBoxBike")->currentIndex(), -1);
     b.typeAndEnter("EditBaseAdv", "12");
     QCOMPARE(int(b.state.block.bike), 7);

@@ -81,7 +81,7 @@ void FormAgainstSimTest::liveDataArrives() {
     FormController& controller = window.controller;
     const RecordingDialogs& dialogs = window.dialogs;
     QVERIFY(dialogs.messages.empty()); // the port opened
-    auto* noConnection = form.control<QLabel>("LabelSpojeni");
+    auto* noConnection = form.findChild<QLabel*>("LabelSpojeni");
     QTRY_VERIFY_WITH_TIMEOUT(controller.link().telegramCount() > 0, 3000);
     QTRY_VERIFY(!noConnection->isVisibleTo(&form));
     QVERIFY(controller.link().live().liveRpm > 0);
@@ -94,27 +94,27 @@ void FormAgainstSimTest::programAnEditedMapAndReadItBack() {
     FormController& controller = window.controller;
     FormState& state = window.state;
 
-    auto* cell = form.control<QLineEdit>("Edit145");
-    auto* pages = form.control<QTabWidget>("PageControl1");
-    pages->setCurrentWidget(form.control<QWidget>("TabSheetAdvance"));
+    auto* cell = form.findChild<QLineEdit*>("Edit145");
+    auto* pages = form.findChild<QTabWidget*>("PageControl1");
+    pages->setCurrentWidget(form.findChild<QWidget*>("TabSheetAdvance"));
     cell->setFocus();
     cell->selectAll();
     QTest::keyClicks(cell, "47");
     QTest::keyClick(cell, Qt::Key_Return);
     QCOMPARE(int(state.block.advance[95]), 47);
 
-    auto* status = form.control<QLabel>("LabelHlaseni");
+    auto* status = form.findChild<QLabel*>("LabelHlaseni");
     QTest::keyClick(&form, Qt::Key_F9);
     QTRY_COMPARE_WITH_TIMEOUT(status->text(), QString("Program device:: OK"), 5000);
 
     // Forget the edit, then take the unit's data back with the Read button.
     state.block.advance[95] = 3;
     controller.ShowBlock();
-    QTest::mouseClick(form.control<QWidget>("ButtonRead"), Qt::LeftButton);
+    QTest::mouseClick(form.findChild<QWidget*>("ButtonRead"), Qt::LeftButton);
     QTRY_COMPARE_WITH_TIMEOUT(status->text(), QString("Verify:: OK"), 5000);
     QCOMPARE(int(state.block.advance[95]), 47);
     QCOMPARE(cell->text(), QString("47"));
-    QVERIFY(!form.control<QLabel>("LabelVerze1")->text().isEmpty());
+    QVERIFY(!form.findChild<QLabel*>("LabelVerze1")->text().isEmpty());
 }
 
 void FormAgainstSimTest::tuningTheMarkedCellReachesTheUnit() {
@@ -125,7 +125,7 @@ void FormAgainstSimTest::tuningTheMarkedCellReachesTheUnit() {
     const FormState& state = window.state;
 
     // Ticking "Programming after change" programs the unit at once.
-    auto* programAfterChange = form.control<QCheckBox>("CheckBoxProgHned");
+    auto* programAfterChange = form.findChild<QCheckBox*>("CheckBoxProgHned");
     QTest::mouseClick(programAfterChange, Qt::LeftButton, {},
                       QPoint(6, programAfterChange->height() / 2));
     QTRY_VERIFY_WITH_TIMEOUT(controller.link().engine().programDone(), 5000);

@@ -125,10 +125,10 @@ void FormEditingTest::everySpinFieldChangesOnlyItsOwnByte() {
         b.state.block.input2Function = uint8_t(input2);
         b.controller.ApplyChange();
         for (const SpinFieldSpec& field : SpinFields()) {
-            auto* edit = b.form.control<QLineEdit>(QString::fromStdString(field.editName()));
+            auto* edit = b.form.findChild<QLineEdit*>(QString::fromStdString(field.editName()));
             if (field.isCompensation() || !edit->isEnabled())
                 continue; // compensation is forced to 11 outside the test mode
-            auto* upDown = b.form.control<UpDown>(QString::fromStdString(field.upDownName()));
+            auto* upDown = b.form.findChild<UpDown*>(QString::fromStdString(field.upDownName()));
             const int now = upDown->position();
             const int next = now + field.increment <= field.maximum ? now + field.increment
                                                                     : now - field.increment;
@@ -152,7 +152,7 @@ void FormEditingTest::everyCheckBoxChangesOnlyItsOwnByte() {
     b.state.block.synchroMode = 4; // keeps the second pick-up flags
     b.controller.ShowBlock();
     for (const CheckFieldSpec& field : CheckFields()) {
-        auto* box = b.form.control<QCheckBox>(QString::fromStdString(field.name));
+        auto* box = b.form.findChild<QCheckBox*>(QString::fromStdString(field.name));
         b.showPageOf(box);
         b.enableWithContainers(box); // the binding is tested here, not the view rules
         const ConfigBlock before = b.state.block;
@@ -311,7 +311,7 @@ void FormEditingTest::newAsksFirst() {
     b.controller.ShowBlock();
     b.typeAndEnter("EditBaseAdv", "30");
     b.dialogs.answer = Dialogs::Answer(answer);
-    b.form.control<QAction>("MenuNew")->trigger();
+    b.form.findChild<QAction*>("MenuNew")->trigger();
     QCOMPARE(b.dialogs.questions.back(), std::string("Do you want default setting?"));
     QCOMPARE(int(b.state.block.baseAdv), reset ? 10 : 30);
     QCOMPARE(b.get<QLineEdit>("EditBaseAdv")->text(), reset ? QString("10") : QString("30"));
@@ -350,7 +350,7 @@ void FormEditingTest::bikeTypeSwitching() {
 
 void FormEditingTest::showingNeverRunsEditHandling() {
     FormBench b;
-    b.form.control<QCheckBox>("CheckBoxProgHned")->setChecked(true); // not by the mouse
+    b.form.findChild<QCheckBox*>("CheckBoxProgHned")->setChecked(true); // not by the mouse
     const size_t sent = b.port.writtenFrames().size();
     ConfigBlock other = StartupBlock();
     other.baseAdv = 30;

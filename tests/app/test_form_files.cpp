@@ -71,14 +71,14 @@ void FormFilesTest::saveAndOpenRoundTrip() {
     b.state.block = tuned;
     b.controller.ShowBlock();
     b.dialogs.fileAnswer = path;
-    b.form.control<QAction>("MenuSave")->trigger();
+    b.form.findChild<QAction*>("MenuSave")->trigger();
     QCOMPARE(b.get<QLabel>("LabelFile2")->text(), QString::fromStdString(path));
     QCOMPARE(b.state.lastFilePath, path);
     QVERIFY(ReadText(QString::fromStdString(path)).contains("RPM            1   -13 "));
 
     FormBench other(false);
     other.dialogs.fileAnswer = path;
-    other.form.control<QAction>("MenuOpen")->trigger();
+    other.form.findChild<QAction*>("MenuOpen")->trigger();
     QVERIFY(other.state.block == b.state.block);
     QCOMPARE(other.get<QLineEdit>("EditOmez2")->text(), QString("13,500"));
     QCOMPARE(other.dialogs.initialPaths.back(), std::string()); // no file before this one
@@ -88,9 +88,9 @@ void FormFilesTest::cancelledDialogsChangeNothing() {
     FormBench b(false);
     const ConfigBlock before = b.state.block;
     b.get<QLabel>("LabelFile2")->setText("kept.ign");
-    b.form.control<QAction>("MenuSave")->trigger();
-    b.form.control<QAction>("MenuRead")->trigger(); // shows the status label and gauge
-    b.form.control<QAction>("MenuOpen")->trigger();
+    b.form.findChild<QAction*>("MenuSave")->trigger();
+    b.form.findChild<QAction*>("MenuRead")->trigger(); // shows the status label and gauge
+    b.form.findChild<QAction*>("MenuOpen")->trigger();
     QVERIFY(b.state.block == before);
     QCOMPARE(b.get<QLabel>("LabelFile2")->text(), QString()); // emptied by Read, not by Open
     QVERIFY(b.get<QLabel>("LabelHlaseni")->isHidden());
@@ -179,7 +179,7 @@ void FormFilesTest::openErrors() {
     const ConfigBlock before = b.state.block;
     const QString shownBaseAdv = b.get<QLineEdit>("EditBaseAdv")->text();
     b.dialogs.fileAnswer = path.toStdString();
-    b.form.control<QAction>("MenuOpen")->trigger();
+    b.form.findChild<QAction*>("MenuOpen")->trigger();
     QCOMPARE(QString::fromStdString(b.dialogs.messages.back()), message);
     QVERIFY(b.state.block == before);
     QCOMPARE(b.get<QLineEdit>("EditBaseAdv")->text(), shownBaseAdv);
@@ -193,7 +193,7 @@ void FormFilesTest::failedSaveKeepsTheFileName() {
     FormBench b(false);
     b.get<QLabel>("LabelFile2")->setText("before.ign");
     b.dialogs.fileAnswer = dir.filePath("plain-file/tuned.ign").toStdString();
-    b.form.control<QAction>("MenuSave")->trigger();
+    b.form.findChild<QAction*>("MenuSave")->trigger();
     QCOMPARE(b.dialogs.messages.back(), std::string("Open file error!"));
     QCOMPARE(b.get<QLabel>("LabelFile2")->text(), QString("before.ign"));
     QCOMPARE(b.state.lastFilePath, std::string());
@@ -215,7 +215,7 @@ void FormFilesTest::interruptedSaveKeepsTheOldFile() {
     rlimit small = previous;
     small.rlim_cur = 100;
     setrlimit(RLIMIT_FSIZE, &small);
-    b.form.control<QAction>("MenuSave")->trigger();
+    b.form.findChild<QAction*>("MenuSave")->trigger();
     setrlimit(RLIMIT_FSIZE, &previous);
 
     QCOMPARE(b.dialogs.messages.back(), std::string("Open file error!"));
@@ -238,11 +238,11 @@ void FormFilesTest::settingsComeBackInTheNextRun() {
         b.form.move(placed.topLeft());
         b.form.resize(placed.size());
         b.form.ComItem(4)->trigger();
-        b.form.control<QAction>("MenuGerman")->trigger();
+        b.form.findChild<QAction*>("MenuGerman")->trigger();
         b.get<QTabWidget>("PageControl1")->setCurrentIndex(2);
         b.dialogs.fileAnswer = path;
         b.typeAndEnter("EditBaseAdv", "27");
-        b.form.control<QAction>("MenuSave")->trigger();
+        b.form.findChild<QAction*>("MenuSave")->trigger();
         b.state.block.spare[3] = 0x5A; // carried only by the record copy
         b.state.block.reserved54[7] = 0x66;
         b.form.close();

@@ -56,7 +56,7 @@ void FormTickTest::statusMessageHoldsThenDisappears() {
     auto* status = b.get<QLabel>("LabelHlaseni");
     auto* gauge = b.get<QProgressBar>("CGaugeProgram");
     QVERIFY(!status->isVisibleTo(&b.form));
-    b.form.control<QAction>("MenuRead")->trigger();
+    b.form.findChild<QAction*>("MenuRead")->trigger();
     QCOMPARE(status->text(), QString("Read:"));
     QVERIFY(status->isVisibleTo(&b.form));
     QVERIFY(gauge->isVisibleTo(&b.form));
@@ -106,7 +106,7 @@ void FormTickTest::comMenuMovesTheCheckMark() {
 
 void FormTickTest::pulledCableIsReopenedSilently() {
     FormBench b(false);
-    b.form.control<QAction>("MenuProgram")->trigger();
+    b.form.findChild<QAction*>("MenuProgram")->trigger();
     b.port.pullCable();
     for (int i = 0; i < 40; ++i)
         b.controller.Timer1Timer();
@@ -258,7 +258,7 @@ void FormTickTest::ticksGoOnUnderTheVersionBox() {
         noConnectionShown = !b.get<QLabel>("LabelSpojeni")->isHidden();
         statusShown = !b.get<QLabel>("LabelHlaseni")->isHidden();
     };
-    b.form.control<QAction>("MenuProgram")->trigger();
+    b.form.findChild<QAction*>("MenuProgram")->trigger();
     QTRY_COMPARE_WITH_TIMEOUT(b.dialogs.messages.size(), size_t(1), 5000);
     QCOMPARE(b.dialogs.messages[0],
              std::string("Unmatched version of PC and Ignition programs!  PC-50, IGN-49"));

@@ -30,7 +30,7 @@ const char* const kCodes[] = {"en", "de", "fr", "cz"};
 // Through all four languages by the menu, ending at `language`.
 void SwitchThroughAllTo(TFormHlav& form, int language) {
     for (int step = 1; step <= 4; ++step)
-        form.control<QAction>(kLanguageItems[(language + step) % 4])->trigger();
+        form.findChild<QAction*>(kLanguageItems[(language + step) % 4])->trigger();
 }
 
 QString Caption(const TFormHlav& form, const QString& name) {
@@ -47,7 +47,7 @@ QString Caption(const TFormHlav& form, const QString& name) {
         return button->text();
     if (auto* label = qobject_cast<QLabel*>(object))
         return label->text();
-    auto* pages = form.control<QTabWidget>("PageControl1");
+    auto* pages = form.findChild<QTabWidget*>("PageControl1");
     const int page = pages->indexOf(qobject_cast<QWidget*>(object));
     return page >= 0 ? pages->tabText(page) : QString("<no caption for %1>").arg(name);
 }
@@ -130,7 +130,7 @@ QString ShowAbout(FormBench& b, TFormAbout& about, bool byOkLabel) {
             about.close();
     });
     QTimer::singleShot(5000, &about, &QDialog::reject); // never hang the run
-    b.form.control<QAction>("MenuAbout")->trigger();
+    b.form.findChild<QAction*>("MenuAbout")->trigger();
     return caption;
 }
 
@@ -498,7 +498,7 @@ void LanguagesTest::commandLineLanguage() {
     }
     CommandLineBench b(config.path(), arguments);
     QCOMPARE(int(b.state.choices.languageIndex), language);
-    QVERIFY(b.form.control<QAction>(kLanguageItems[language])->isChecked());
+    QVERIFY(b.form.findChild<QAction*>(kLanguageItems[language])->isChecked());
     QCOMPARE(Caption(b.form, "TabSheetRuzne"), tabCaption);
 }
 

@@ -97,14 +97,14 @@ void OpenAgainstSimTest::windowAndCommandLineProgramTheSameBytes() {
     controller.FormCreate();
     form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-    auto* programAfterChange = form->control<QCheckBox>("CheckBoxProgHned");
+    auto* programAfterChange = form->findChild<QCheckBox*>("CheckBoxProgHned");
     QTest::mouseClick(programAfterChange, Qt::LeftButton, {},
                       QPoint(6, programAfterChange->height() / 2));
     QTRY_VERIFY_WITH_TIMEOUT(forWindow.Held().has_value(), 10000);
     QTRY_VERIFY_WITH_TIMEOUT(controller.link().engine().transferMode() == ModeIdle, 5000);
     const ConfigBlock before = *forWindow.Held();
     dialogs.fileAnswer = file.toStdString();
-    form->control<QAction>("MenuOpen")->trigger();
+    form->findChild<QAction*>("MenuOpen")->trigger();
     QTRY_VERIFY_WITH_TIMEOUT(!SameImage(*forWindow.Held(), before), 10000);
     QTRY_VERIFY_WITH_TIMEOUT(controller.link().engine().transferMode() == ModeIdle, 5000);
 

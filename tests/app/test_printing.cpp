@@ -67,7 +67,7 @@ void PrintingTest::fitToPage() {
 void PrintingTest::printMakesOnePage() {
     FormBench b;
     b.get<QTabWidget>("PageControl1")->setCurrentIndex(3);
-    b.form.control<QAction>("MenuPrint")->trigger();
+    b.form.findChild<QAction*>("MenuPrint")->trigger();
     QCOMPARE(pdfs().size(), 1);
     QCOMPARE(PageCount(pdfs().first()), 1);
     QVERIFY(!b.state.printView);
@@ -83,7 +83,7 @@ void PrintingTest::printAllMakesFourPagesAndComesBack() {
     FormBench b;
     auto* pages = b.get<QTabWidget>("PageControl1");
     pages->setCurrentIndex(1);
-    b.form.control<QAction>("MenuPrintAll")->trigger();
+    b.form.findChild<QAction*>("MenuPrintAll")->trigger();
     QCOMPARE(pdfs().size(), 1);
     QCOMPARE(PageCount(pdfs().first()), 4);
     QCOMPARE(pages->currentIndex(), 1);
@@ -106,8 +106,8 @@ void PrintingTest::headingInTheWindowsLanguage() {
     QFETCH(QString, language);
     QFETCH(QString, heading);
     FormBench b(false);
-    b.form.control<QAction>(language)->trigger();
-    b.form.control<QAction>("MenuPrint")->trigger();
+    b.form.findChild<QAction*>(language)->trigger();
+    b.form.findChild<QAction*>("MenuPrint")->trigger();
     const QString text = b.get<QLabel>("LabelHlaseni")->text();
     QVERIFY2(text.startsWith(heading), qPrintable(text));
     QVERIFY(text.contains("    ")); // the date and the time, four blanks apart

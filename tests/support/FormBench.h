@@ -42,7 +42,7 @@ struct FormBench {
 
     template <typename T>
     T* get(const char* name) const {
-        T* control = form.control<T>(name);
+        T* control = form.findChild<T*>(name);
         if (!control)
             qFatal("no control named %s", name);
         return control;

@@ -30,17 +30,17 @@ class FormHlavTest : public QObject {
     // old name, nor as a dangling pointer.
     void lookupFollowsRenamedAndDeletedControls() {
         TFormHlav form;
-        auto* label = form.control<QLabel>("LabelHlaseni");
+        auto* label = form.findChild<QLabel*>("LabelHlaseni");
         QVERIFY(label);
-        QCOMPARE(form.control<QLabel>("LabelHlaseni"), label);
-        QVERIFY(!form.control<QProgressBar>("LabelHlaseni"));
+        QCOMPARE(form.findChild<QLabel*>("LabelHlaseni"), label);
+        QVERIFY(!form.findChild<QProgressBar*>("LabelHlaseni"));
 
         label->setObjectName("LabelRenamed");
-        QVERIFY(!form.control<QLabel>("LabelHlaseni"));
-        QCOMPARE(form.control<QLabel>("LabelRenamed"), label);
+        QVERIFY(!form.findChild<QLabel*>("LabelHlaseni"));
+        QCOMPARE(form.findChild<QLabel*>("LabelRenamed"), label);
 
         delete label;
-        QVERIFY(!form.control<QLabel>("LabelRenamed"));
+        QVERIFY(!form.findChild<QLabel*>("LabelRenamed"));
     }
 
     // The table holds the controls in the record's own order, each spinner 138 places after its
@@ -93,7 +93,7 @@ class FormHlavTest : public QObject {
         TFormHlav form;
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        auto* gauge = form.control<QProgressBar>("CGaugeRpm");
+        auto* gauge = form.findChild<QProgressBar*>("CGaugeRpm");
         QTRY_VERIFY(gauge->isVisible());
         PaintCounter counter(gauge);
 

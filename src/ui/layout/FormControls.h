@@ -3,10 +3,14 @@
 #include "config/AppChoices.h"
 #include "config/ConfigBlock.h"
 
+#include <QHash>
+#include <QString>
+
 #include <array>
 #include <vector>
 
 class QAction;
+class QObject;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
@@ -192,6 +196,9 @@ struct FormControls {
     // Parallel to SpinFields() and CheckFields(): entry i is the control of the table's field i.
     std::vector<SpinField> spinFields;
     std::vector<QCheckBox*> checkFields;
+    // Every named object of the window, the window included, by object name: the one place where
+    // a name becomes a control, for the tables keyed by name (the language texts).
+    QHash<QString, QObject*> byName;
 };
 
 } // namespace kx

@@ -217,6 +217,11 @@ FormControls BuildFormLayout(QMainWindow* form) {
 
     SetTabOrder(form, frame.pages);
     form->resize(kWindowWidth, kWindowHeight);
+    controls.byName.insert(form->objectName(), form);
+    for (QObject* named : form->findChildren<QObject*>()) {
+        if (!named->objectName().isEmpty())
+            controls.byName.insert(named->objectName(), named);
+    }
     return controls;
 }
 
