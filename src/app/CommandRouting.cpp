@@ -229,7 +229,7 @@ void FormController::MenuContensClick() {
     const QString manual =
         FindManual(QString::fromStdString(state_.texts.MsgManualFile), ManualFolders());
     if (manual.isEmpty() || !dialogs_.openDocument(manual.toStdString()))
-        dialogs_.showMessage(state_.texts.MsgManualOpenError);
+        dialogs_.showMessage(state_.texts.MsgManualOpenError, Dialogs::Severity::Error);
 }
 
 void FormController::MenuAboutClick() {

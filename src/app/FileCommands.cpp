@@ -1,6 +1,7 @@
 #include "app/FileCommands.h"
 
 #include "config/EditorClamp.h"
+#include "link/TransferEngine.h"
 #include "store/ConfigFile.h"
 #include "store/qt/SafeTextFile.h"
 #include "ui/Dialogs.h"
@@ -23,7 +24,7 @@ void FileCommands::MenuSaveClick() {
     // Written beside the target and swapped in whole: a failed save never cuts the old file.
     if (!WriteTextFileSafely(QString::fromStdString(*path),
                              [this](std::ostream& out) { WriteConfigFile(out, state_.block); })) {
-        dialogs_.showMessage(state_.texts.MsgOpenFileError);
+        dialogs_.showMessage(state_.texts.MsgOpenFileError, Dialogs::Severity::Error);
         return;
     }
     form_.controls().bike.file->setText(QString::fromStdString(*path));
@@ -36,9 +37,9 @@ void FileCommands::MenuOpenClick() {
         std::istringstream in(text.value_or(std::string()));
         ConfigBlock opened = state_.block;
         if (!text) {
-            dialogs_.showMessage(state_.texts.MsgOpenFileError);
+            dialogs_.showMessage(state_.texts.MsgOpenFileError, Dialogs::Severity::Error);
         } else if (!ReadConfigFile(in, opened)) {
-            dialogs_.showMessage(state_.texts.MsgFileVersionMismatch);
+            dialogs_.showMessage(state_.texts.MsgFileVersionMismatch, Dialogs::Severity::Warning);
         } else {
             state_.block = opened;
             // What the editors show is what "Programming after change" sends right after.
@@ -51,6 +52,9 @@ void FileCommands::MenuOpenClick() {
     }
     form_.controls().monitor.message->hide();
     form_.controls().monitor.programGauge->hide();
+    // The last exchange's gauge would come back with the next tick while its message is held.
+    if (engine_.transferMode() == ModeIdle)
+        engine_.state().gaugeVisible = false;
 }
 
 } // namespace kx

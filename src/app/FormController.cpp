@@ -31,7 +31,7 @@ FormController::FormController(TFormHlav& form, FormState& state, SerialPort& po
                                Dialogs& dialogs, QStringList arguments)
     : form_(form), state_(state), dialogs_(dialogs), arguments_(std::move(arguments)),
       link_(state.block, port, *this), ports_(port, dialogs), settings_(form, state),
-      files_(form, state, *this, dialogs),
+      files_(form, state, *this, dialogs, link_.engine()),
       printer_(form, state, *this, dialogs, statusPresenter_, link_.engine()),
       binding_(form.controls()), monitorPanel_(form.controls()), viewRules_(form, form.controls()),
       marker_(form.controls().advance, form.controls().servo) {
@@ -218,7 +218,7 @@ void FormController::versionMismatch(int pcVersion, int unitVersion) {
 
 void FormController::ShowQueuedMessage(const std::string& text) {
     if (!closed_)
-        dialogs_.showMessage(text);
+        dialogs_.showMessage(text, Dialogs::Severity::Warning);
     --queuedMessages_;
     FinishPendingClose();
 }

@@ -18,7 +18,8 @@ void PortKeeper::OpenPort(uint8_t portIndex, const MessageTexts& texts, uint8_t 
     if (!opened)
         dialogs_.showMessage(
             texts.MsgComOpenError + "\n" +
-            PortFailureLine(device, port_.openFailure(), port_.errorText(), languageIndex));
+                PortFailureLine(device, port_.openFailure(), port_.errorText(), languageIndex),
+            Dialogs::Severity::Error);
 }
 
 void PortKeeper::ReopenLostPort(uint8_t portIndex) {

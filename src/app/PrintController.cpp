@@ -130,8 +130,12 @@ void PrintController::EndPrint() {
                                : qEnvironmentVariable(kPrintToPdfVariable);
     const auto pdf = PrintToPdf(unprintedPages_, folder);
     unprintedPages_.clear();
-    dialogs_.showMessage(pdf ? PrintedToPdfText(state_.choices.languageIndex) + "\n" + *pdf
-                             : state_.texts.MsgOpenFileError + "\n" + folder.toStdString());
+    if (pdf)
+        dialogs_.showMessage(PrintedToPdfText(state_.choices.languageIndex) + "\n" + *pdf,
+                             Dialogs::Severity::Information);
+    else
+        dialogs_.showMessage(state_.texts.MsgOpenFileError + "\n" + folder.toStdString(),
+                             Dialogs::Severity::Error);
 }
 
 void PrintController::SpeedButtonPrintClick() {

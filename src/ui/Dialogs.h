@@ -10,9 +10,12 @@ namespace kx {
 class Dialogs {
   public:
     enum class Answer { Yes, No, Cancel };
+    // What a message reports, which its box shows by its icon: a failed action is an error, a
+    // finished one that needs the user's attention a warning.
+    enum class Severity { Information, Warning, Error };
 
     virtual ~Dialogs() = default;
-    virtual void showMessage(const std::string& text) = 0;
+    virtual void showMessage(const std::string& text, Severity severity) = 0;
     virtual Answer askYesNoCancel(const std::string& text) = 0;
     // The file dialogs for configuration files; nothing when the user cancels.
     virtual std::optional<std::string> askSaveFile(const std::string& initialPath) = 0;

@@ -9,8 +9,20 @@
 
 namespace kx {
 
-void MessageBoxDialogs::showMessage(const std::string& text) {
-    QMessageBox::information(window_, window_->windowTitle(), QString::fromStdString(text));
+void MessageBoxDialogs::showMessage(const std::string& text, Severity severity) {
+    const QString title = window_->windowTitle();
+    const QString message = QString::fromStdString(text);
+    switch (severity) {
+    case Severity::Information:
+        QMessageBox::information(window_, title, message);
+        break;
+    case Severity::Warning:
+        QMessageBox::warning(window_, title, message);
+        break;
+    case Severity::Error:
+        QMessageBox::critical(window_, title, message);
+        break;
+    }
 }
 
 Dialogs::Answer MessageBoxDialogs::askYesNoCancel(const std::string& text) {

@@ -18,7 +18,7 @@ class MessageBoxDialogs : public Dialogs {
   public:
     explicit MessageBoxDialogs(QWidget* window) : window_(window) {}
 
-    void showMessage(const std::string& text) override;
+    void showMessage(const std::string& text, Severity severity) override;
     Answer askYesNoCancel(const std::string& text) override;
     std::optional<std::string> askSaveFile(const std::string& initialPath) override;
     std::optional<std::string> askOpenFile(const std::string& initialPath) override;

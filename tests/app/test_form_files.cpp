@@ -195,6 +195,7 @@ void FormFilesTest::failedSaveKeepsTheFileName() {
     b.dialogs.fileAnswer = dir.filePath("plain-file/tuned.ign").toStdString();
     b.form.findChild<QAction*>("MenuSave")->trigger();
     QCOMPARE(b.dialogs.messages.back(), std::string("Open file error!"));
+    QCOMPARE(b.dialogs.severities.back(), Dialogs::Severity::Error);
     QCOMPARE(b.get<QLabel>("LabelFile2")->text(), QString("before.ign"));
     QCOMPARE(b.state.lastFilePath, std::string());
 }

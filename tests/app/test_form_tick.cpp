@@ -101,6 +101,7 @@ void FormTickTest::comMenuMovesTheCheckMark() {
     QVERIFY(!b.form.ComItem(0)->isChecked());
     QCOMPARE(b.dialogs.messages.size(), size_t(1));
     QVERIFY(b.dialogs.messages[0].rfind("Com opening error!", 0) == 0);
+    QCOMPARE(b.dialogs.severities[0], Dialogs::Severity::Error);
     QCOMPARE(b.form.ComItem(19)->text(), QString("Com 20"));
 }
 
@@ -262,6 +263,7 @@ void FormTickTest::ticksGoOnUnderTheVersionBox() {
     QTRY_COMPARE_WITH_TIMEOUT(b.dialogs.messages.size(), size_t(1), 5000);
     QCOMPARE(b.dialogs.messages[0],
              std::string("Unmatched version of PC and Ignition programs!  PC-50, IGN-49"));
+    QCOMPARE(b.dialogs.severities[0], Dialogs::Severity::Warning);
     QTRY_VERIFY_WITH_TIMEOUT(ticks >= 35, 10000);
 
     int monitorRequests = 0;

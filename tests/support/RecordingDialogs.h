@@ -12,8 +12,9 @@ namespace kx {
 // Answers the window's questions with a preset answer and keeps every message shown.
 class RecordingDialogs : public Dialogs {
   public:
-    void showMessage(const std::string& text) override {
+    void showMessage(const std::string& text, Severity severity) override {
         messages.push_back(text);
+        severities.push_back(severity);
         if (whileShown)
             whileShown();
     }
@@ -42,6 +43,7 @@ class RecordingDialogs : public Dialogs {
     bool openSucceeds = true; // whether the desktop "found" a viewer
     std::vector<std::string> openedDocuments;
     std::vector<std::string> messages;
+    std::vector<Severity> severities; // parallel to messages
     // Runs inside showMessage, as the user's time in front of the open box.
     std::function<void()> whileShown;
     std::vector<std::string> questions;
