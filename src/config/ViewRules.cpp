@@ -60,7 +60,9 @@ ViewState ComputeViewRules(const ConfigBlock& block, const ViewInputs& in) {
                C::CheckBoxTpsMapa,  C::UpDownPrivHyster,
                C::BitBtnServoMinus, C::BitBtnServoPlus,
                C::CheckBoxServoAll, C::LabelMonSnimac1,
-               C::LabelMonSnimac2},
+               C::LabelMonSnimac2,  C::UpDownPilotLight,
+               C::UpDownPocSynchro, C::UpDownRpmKorekce,
+               C::UpDownRpmPulsu},
               P::Visible, shown);
     rules.family(C::UpDownRpmAdv, 0, kAxisPoints - 1, P::Visible, shown);
     rules.family(C::MapUpDown, lastRow, lastRow + kMapColumns - 1, P::Visible, shown);
@@ -91,16 +93,15 @@ ViewState ComputeViewRules(const ConfigBlock& block, const ViewInputs& in) {
     rules.set(
         {C::EditPocPalcu, C::EditPalec1Zac, C::EditPalec1End, C::EditPalec2Zac, C::EditPalec2End},
         P::Enabled, special && !oneLobe);
-    rules.set(
-        {C::EditKompenz1, C::EditKompenz2, C::UpDownKompenz1, C::UpDownKompenz2, C::LabelKompenz},
-        P::Visible, in.testMode);
+    rules.set({C::EditKompenz1, C::EditKompenz2, C::LabelKompenz}, P::Visible, in.testMode);
+    rules.set({C::UpDownKompenz1, C::UpDownKompenz2}, P::Visible, in.testMode && shown);
     rules.set({C::CheckBoxInvInput2, C::CheckBoxPalec1ZacP2, C::CheckBoxPalec1EndP2,
                C::CheckBoxPalec2ZacP2, C::CheckBoxPalec2EndP2},
               P::Visible, UsesSecondPickup(in.synchroItem));
     rules.set({C::UpDownPocPalcu, C::UpDownPalec1Zac, C::UpDownPalec1End, C::UpDownPalec2Zac,
                C::UpDownPalec2End},
-              P::Visible, special && !oneLobe);
-    rules.set({C::UpDownPocKanalu}, P::Visible, special);
+              P::Visible, special && !oneLobe && shown);
+    rules.set({C::UpDownPocKanalu}, P::Visible, special && shown);
     rules.set({C::GroupBoxPalec2}, P::Visible, block.outputCount >= 2);
     rules.set({C::LabelAdvance2}, P::Visible,
               block.bike == kSpecialBikeCode && block.outputCount >= 2);

@@ -197,6 +197,14 @@ QWidget* ViewRulesApplier::Control(const ViewTarget& target) const {
         return lobes[1].startAdvance.lobe.upDown;
     case C::UpDownPalec2Zac:
         return lobes[1].maximumAdvance.lobe.upDown;
+    case C::UpDownPilotLight:
+        return c.miscellaneous.pilotLight.field.upDown;
+    case C::UpDownPocSynchro:
+        return c.miscellaneous.noIgnitionRevs.field.upDown;
+    case C::UpDownRpmKorekce:
+        return c.bike.tachoCorrection.upDown;
+    case C::UpDownRpmPulsu:
+        return c.bike.tachoPulses.upDown;
     case C::UpDownPocKanalu:
         return c.bike.outputCount.field.upDown;
     case C::UpDownPocPalcu:
