@@ -57,8 +57,8 @@ struct MonitorDisplay {
     int CGaugeTps = 0;
     LabelState LabelPriveraPoz;
     LabelState LabelPriveraMer;
-    bool servoLabelsVisible = false; // follows the servo group's visibility
-    LabelState LabelVersion;
+    bool servoLabelsVisible = false;                     // follows the servo group's visibility
+    LabelState LabelVersion{std::string(), Colour::Red}; // an alarm, red whatever it says
     bool versionVisible = false;
     bool eeDataErrorVisible = false; // LabelEeDataErr
     LabelState LabelPocetProgramovani;

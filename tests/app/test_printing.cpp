@@ -1,7 +1,12 @@
+#include "config/Conversions.h"
 #include "support/FormBench.h"
 #include "ui/PrintScaling.h"
+#include "ui/widgets/FittingLabel.h"
+#include "ui/widgets/SpinButton.h"
+#include "ui/widgets/UpDown.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QRegularExpression>
@@ -18,6 +23,7 @@ class PrintingTest : public QObject {
     void fitToPage();
     void printMakesOnePage();
     void printAllMakesFourPagesAndComesBack();
+    void noSpinnerOnPaper();
     void headingInTheWindowsLanguage_data();
     void headingInTheWindowsLanguage();
 
@@ -93,9 +99,44 @@ void PrintingTest::printAllMakesFourPagesAndComesBack() {
     QVERIFY(!b.get<QWidget>("GroupBoxToolBar")->isHidden());
 }
 
+// The special bike type in test mode with every input used shows the most spinners there are.
+void PrintingTest::noSpinnerOnPaper() {
+    FormBench b(false);
+    auto* bike = b.get<QComboBox>("ComboBoxBike");
+    bike->setCurrentIndex(kSpecialBikeItem);
+    emit bike->activated(kSpecialBikeItem);
+    b.state.testMode = true;
+    b.state.block.input1Function = kInputRetard;
+    b.state.block.input2Function = kInputClutchMaster;
+    b.controller.ShowBlock();
+    const auto shownAids = [&b] {
+        QStringList shown;
+        for (QWidget* aid : b.form.findChildren<QWidget*>()) {
+            if ((qobject_cast<UpDown*>(aid) || qobject_cast<SpinButton*>(aid)) && !aid->isHidden())
+                shown << aid->objectName();
+        }
+        return shown;
+    };
+    const QStringList onScreen = shownAids();
+    QVERIFY(onScreen.contains("UpDownPilotLight"));
+    QVERIFY(onScreen.contains("UpDownPocKanalu"));
+    QVERIFY(onScreen.contains("UpDownKompenz1"));
+
+    b.state.printView = true;
+    b.controller.ApplyViewRules();
+    QCOMPARE(shownAids(), QStringList());
+    b.state.printView = false;
+    b.controller.ApplyViewRules();
+    QCOMPARE(shownAids(), onScreen);
+}
+
 void PrintingTest::headingInTheWindowsLanguage_data() {
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("heading");
+    QTest::newRow("English") << "MenuEnglish"
+                             << "Date and time of printing:  ";
+    QTest::newRow("French") << "MenuFrench"
+                            << "Date et heur de l\u00B4imprim\u00E9:   ";
     QTest::newRow("German") << "MenuGerman"
                             << "Zeitpunkt des Ausdruckes   ";
     QTest::newRow("Czech") << "MenuCzech"
@@ -108,9 +149,11 @@ void PrintingTest::headingInTheWindowsLanguage() {
     FormBench b(false);
     b.form.findChild<QAction*>(language)->trigger();
     b.form.findChild<QAction*>("MenuPrint")->trigger();
-    const QString text = b.get<QLabel>("LabelHlaseni")->text();
+    const auto* label = b.get<FittingLabel>("LabelHlaseni");
+    const QString text = label->text();
     QVERIFY2(text.startsWith(heading), qPrintable(text));
-    QVERIFY(text.contains("    ")); // the date and the time, four blanks apart
+    QVERIFY(text.contains("    "));     // the date and the time, four blanks apart
+    QCOMPARE(label->shownText(), text); // on one line, whole
 }
 
 QTEST_MAIN(PrintingTest)

@@ -424,6 +424,7 @@ class TestMonitorTelegram : public QObject {
         QVERIFY(d.display.versionVisible);
         QCOMPARE(Caption(d.display.LabelVersion),
                  QString("Unmatched version of PC and Ignition programs!  PC-50, IGN-49"));
+        QCOMPARE(d.display.LabelVersion.colour, Colour::Red);
 
         // Hidden again, the label keeps the version it last showed.
         Decoded later = d;

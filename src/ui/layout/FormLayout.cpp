@@ -2,6 +2,7 @@
 #include "ui/layout/LayoutHelpers.h"
 
 #include "config/ConfigBlock.h"
+#include "ui/widgets/FittingLabel.h"
 #include "ui/widgets/Picture.h"
 
 #include <QGridLayout>
@@ -24,8 +25,11 @@ constexpr int kPagesWidth = 700;
 constexpr int kPagesHeight = 497;
 constexpr QSize kPictureSize(168, 86);
 
+// Alarm captions are as long as the language makes them; they stay within the pages' width.
 QLabel* MakeAlarmLabel(const char* name, const QString& text, QWidget* parent, int pixels) {
-    QLabel* label = MakeLabel(name, text, parent);
+    auto* label = new FittingLabel(text, parent);
+    label->setObjectName(name);
+    label->setMaximumWidth(kPagesWidth);
     SetPixelFont(label, pixels, true);
     QPalette palette = label->palette();
     palette.setColor(QPalette::Window, Qt::red);

@@ -1,4 +1,5 @@
 #include "ui/layout/LayoutHelpers.h"
+#include "ui/widgets/FittingLabel.h"
 
 #include <QLabel>
 #include <QProgressBar>
@@ -7,6 +8,10 @@
 namespace kx {
 
 namespace {
+
+// The column right of the pages, as wide as the window's design width leaves it. Its captions
+// change with the language and the live values; none may widen the window.
+constexpr int kColumnWidth = 290;
 
 QProgressBar* AddGauge(QVBoxLayout* column, const char* name, int maximum, const QColor& chunk,
                        bool withText) {
@@ -21,6 +26,9 @@ QProgressBar* AddGauge(QVBoxLayout* column, const char* name, int maximum, const
     if (chunk.isValid()) {
         QPalette palette = gauge->palette();
         palette.setColor(QPalette::Highlight, chunk);
+        // The styles draw the percentage over the chunk in the highlighted-text colour, white
+        // in most themes, which does not read on aqua.
+        palette.setColor(QPalette::HighlightedText, Qt::black);
         gauge->setPalette(palette);
     }
     KeepPlaceWhenHidden(gauge);
@@ -28,9 +36,11 @@ QProgressBar* AddGauge(QVBoxLayout* column, const char* name, int maximum, const
     return gauge;
 }
 
-QLabel* AddLabel(QVBoxLayout* column, const char* name, const char* text, int pixels, bool bold,
-                 bool visible = true) {
-    QLabel* label = MakeLabel(name, text, column->parentWidget());
+FittingLabel* AddLabel(QVBoxLayout* column, const char* name, const char* text, int pixels,
+                       bool bold, bool visible = true) {
+    auto* label = new FittingLabel(text, column->parentWidget());
+    label->setObjectName(name);
+    label->setMaximumWidth(kColumnWidth);
     SetPixelFont(label, pixels, bold);
     // The live view paints states into the background through the palette.
     label->setAutoFillBackground(true);
@@ -68,8 +78,11 @@ QWidget* BuildMonitorColumn(QWidget* parent, MonitorControls& monitor) {
     monitor.startLimiter = AddLabel(column, "LabelMonStartLimiterOut", "Limiter 1 = --", 16, false);
     monitor.killSwitch = AddLabel(column, "LabelKillSwitch", "Kill switch = ---", 16, false);
     column->addSpacing(6);
-    QLabel* message = AddLabel(column, "LabelHlaseni", "Programming:", 13, true, false);
-    message->setWordWrap(true); // the print heading must not widen the window
+    FittingLabel* message = AddLabel(column, "LabelHlaseni", "Programming:", 13, true, false);
+    // One line as wide as the column: a status text that wraps is cut off at top and bottom.
+    // The print heading, with its date and time, is the longest caption it gets.
+    message->setFixedWidth(kColumnWidth);
+    message->setSmallestScale(0.6);
     QPalette palette = message->palette();
     palette.setColor(QPalette::WindowText, Qt::black);
     message->setPalette(palette);

@@ -1,5 +1,6 @@
 #include "ui/layout/LayoutHelpers.h"
 
+#include "ui/widgets/FittingLabel.h"
 #include "ui/widgets/UpDown.h"
 
 #include <QCheckBox>
@@ -218,7 +219,8 @@ QWidget* BuildPageBike(QTabWidget* pages, FormControls& controls) {
     auto* file = new QHBoxLayout;
     file->setSpacing(6);
     file->addWidget(MakeLabel("LabelFile1", "File:", page));
-    bike.file = MakeLabel("LabelFile2", "----------", page);
+    bike.file = new FittingLabel("----------", page, FittingLabel::Elide::Folders);
+    bike.file->setObjectName("LabelFile2");
     file->addWidget(bike.file, 1);
     bike.programCount = MakeLabel("LabelPocetProgramovani", "Number of Programing= ---", page);
     KeepPlaceWhenHidden(bike.programCount);

@@ -1,0 +1,94 @@
+#include "ui/widgets/FittingLabel.h"
+
+#include <QEvent>
+#include <QHelpEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QToolTip>
+
+#include <cmath>
+
+namespace kx {
+
+namespace {
+
+int TextWidth(const QFont& font, const QString& text) {
+    return QFontMetrics(font).horizontalAdvance(text);
+}
+
+// The folders are elided from their start, so the end of the path and the file name remain.
+QString ElideFolders(const QString& path, const QFontMetrics& metrics, int width) {
+    const qsizetype cut = std::max(path.lastIndexOf('/'), path.lastIndexOf('\\'));
+    if (cut < 0)
+        return metrics.elidedText(path, Qt::ElideRight, width);
+    const QString name = path.mid(cut);
+    const int nameWidth = metrics.horizontalAdvance(name);
+    if (nameWidth >= width)
+        return metrics.elidedText(name.mid(1), Qt::ElideRight, width);
+    return metrics.elidedText(path.left(cut), Qt::ElideLeft, width - nameWidth) + name;
+}
+
+} // namespace
+
+FittingLabel::FittingLabel(const QString& text, QWidget* parent, Elide elide)
+    : QLabel(text, parent), elide_(elide) {
+    setWordWrap(false);
+}
+
+QSize FittingLabel::sizeHint() const {
+    QSize hint = QLabel::sizeHint();
+    hint.setWidth(std::min(hint.width(), maximumWidth()));
+    return hint;
+}
+
+QSize FittingLabel::minimumSizeHint() const {
+    // A path gives way to its neighbours down to a few letters of the file name.
+    const int least = elide_ == Elide::Folders ? fontMetrics().averageCharWidth() * 8
+                                               : QLabel::minimumSizeHint().width();
+    return QSize(std::min(least, maximumWidth()), QLabel::minimumSizeHint().height());
+}
+
+QFont FittingLabel::shownFont() const {
+    const QFont own = font();
+    const int room = contentsRect().width();
+    const int wanted = TextWidth(own, text());
+    if (wanted <= room || elide_ == Elide::Folders || own.pixelSize() <= 0)
+        return own;
+    QFont smaller = own;
+    const int smallest = int(std::ceil(own.pixelSize() * smallestScale_));
+    for (int pixels = own.pixelSize() - 1; pixels >= smallest; --pixels) {
+        smaller.setPixelSize(pixels);
+        if (TextWidth(smaller, text()) <= room)
+            break;
+    }
+    return smaller;
+}
+
+QString FittingLabel::shownText() const {
+    const QFontMetrics metrics(shownFont());
+    const int room = contentsRect().width();
+    if (metrics.horizontalAdvance(text()) <= room)
+        return text();
+    return elide_ == Elide::Folders ? ElideFolders(text(), metrics, room)
+                                    : metrics.elidedText(text(), Qt::ElideRight, room);
+}
+
+void FittingLabel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setFont(shownFont());
+    style()->drawItemText(&painter, contentsRect(), int(alignment()) | Qt::TextSingleLine,
+                          palette(), isEnabled(), shownText(), foregroundRole());
+}
+
+bool FittingLabel::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip && toolTip().isEmpty()) {
+        if (shownText() != text() || shownFont() != font())
+            QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), text(), this);
+        else
+            QToolTip::hideText();
+        return true;
+    }
+    return QLabel::event(event);
+}
+
+} // namespace kx
