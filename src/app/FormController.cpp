@@ -8,6 +8,7 @@
 #include "ui/FormHlav.h"
 #include "ui/LanguageApplier.h"
 #include "ui/QtDialogLanguage.h"
+#include "ui/WindowPlacement.h"
 
 #include <QAction>
 #include <QApplication>
@@ -49,11 +50,8 @@ void FormController::FormCreate() {
     state_.block.bike = 0;
     ApplyPreset(state_.block, keepSpecial_);
 
-    if (const QScreen* screen = form_.screen()) {
-        const QRect area = screen->availableGeometry();
-        form_.move(area.x() + (area.width() - form_.width()) / 2,
-                   area.y() + (area.height() - form_.height()) / 2);
-    }
+    if (const QScreen* screen = form_.screen())
+        PlaceOnFirstStart(form_, form_.controls().frame, screen->availableGeometry());
     settings_.LoadSettings(ports_);
     ApplyCommandLineLanguage();
     NormaliseBlock(state_.block, state_.choices);

@@ -1,6 +1,9 @@
 #include "ui/WindowPlacement.h"
 
+#include "ui/layout/FormLayout.h"
+
 #include <QGuiApplication>
+#include <QMainWindow>
 #include <QScreen>
 
 #include <algorithm>
@@ -31,6 +34,25 @@ QRect AvailableAreaFor(const QRect& wanted, const QScreen* fallback) {
     if (!best)
         best = fallback ? fallback : QGuiApplication::primaryScreen();
     return best ? best->availableGeometry() : QRect();
+}
+
+void PlaceOnFirstStart(QMainWindow& form, const FrameControls& frame, const QRect& area) {
+    if (area.width() < kDesignWidth || area.height() < kDesignHeight) {
+        UseCompactArrangement(frame);
+        const QSize room = area.size() - kFrameAllowance;
+        const QSize least = form.minimumSizeHint();
+        form.resize(std::max(least.width(), std::min(form.width(), room.width())),
+                    std::max(least.height(), std::min(form.height(), room.height())));
+    }
+    // Centred as the window's own size says, then moved in so that its frame too is on the area.
+    const QSize outer = form.size() + kFrameAllowance;
+    const auto onArea = [](int centred, int start, int length, int extent) {
+        return std::max(start, std::min(centred, start + length - extent));
+    };
+    form.move(onArea(area.x() + (area.width() - form.width()) / 2, area.x(), area.width(),
+                     outer.width()),
+              onArea(area.y() + (area.height() - form.height()) / 2, area.y(), area.height(),
+                     outer.height()));
 }
 
 } // namespace kx

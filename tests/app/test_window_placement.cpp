@@ -1,7 +1,11 @@
 #include "support/FormBench.h"
 #include "ui/WindowPlacement.h"
+#include "ui/layout/FormLayout.h"
 
+#include <QBoxLayout>
 #include <QFile>
+#include <QGroupBox>
+#include <QLabel>
 #include <QScreen>
 #include <QtTest>
 
@@ -15,7 +19,42 @@ class WindowPlacementTest : public QObject {
     void fitIntoArea();
     void storedRectangleOffEveryScreen_data();
     void storedRectangleOffEveryScreen();
+    void firstStartFitsTheArea_data();
+    void firstStartFitsTheArea();
 };
+
+void WindowPlacementTest::firstStartFitsTheArea_data() {
+    QTest::addColumn<QRect>("area");
+    QTest::addColumn<bool>("compact");
+    QTest::newRow("laptop with task bar") << QRect(0, 0, 1366, 728) << true;
+    QTest::newRow("laptop, bar on top") << QRect(0, 40, 1366, 728) << true;
+    QTest::newRow("second screen") << QRect(1920, 0, 1280, 984) << false;
+    QTest::newRow("dyno screen") << QRect(0, 0, 1920, 1040) << false;
+}
+
+// The whole window, frame included, on the area; the design arrangement wherever it fits.
+void WindowPlacementTest::firstStartFitsTheArea() {
+    QFETCH(QRect, area);
+    QFETCH(bool, compact);
+    TFormHlav form;
+    const FrameControls& frame = form.controls().frame;
+    PlaceOnFirstStart(form, frame, area);
+    const QRect outer(form.pos(), form.size() + kFrameAllowance);
+    QVERIFY2(area.contains(outer), qPrintable(QString("%1,%2 %3x%4")
+                                                   .arg(outer.x())
+                                                   .arg(outer.y())
+                                                   .arg(outer.width())
+                                                   .arg(outer.height())));
+    QVERIFY(form.width() >= form.minimumSizeHint().width());
+    QVERIFY(form.height() >= form.minimumSizeHint().height());
+    QCOMPARE(frame.picture->parentWidget() == frame.toolBar->parentWidget() &&
+                 frame.topRow->indexOf(frame.picture) >= 0,
+             compact);
+    if (!compact) {
+        QCOMPARE(form.size(), QSize(kDesignWidth, kDesignHeight));
+        QCOMPARE(form.x(), area.x() + (area.width() - kDesignWidth) / 2);
+    }
+}
 
 void WindowPlacementTest::fitIntoArea_data() {
     QTest::addColumn<QRect>("wanted");

@@ -10,6 +10,7 @@
 #include <vector>
 
 class QAction;
+class QBoxLayout;
 class QObject;
 class QButtonGroup;
 class QCheckBox;
@@ -77,6 +78,8 @@ struct FrameControls {
     QLabel* version = nullptr;         // LabelVersion
     std::array<QLabel*, 8> tests = {}; // LabelTest1 .. LabelTest8
     QStatusBar* statusBar = nullptr;   // StatusBar1
+    QLabel* picture = nullptr;         // Image2
+    QBoxLayout* topRow = nullptr;      // the tool bar's row, where a compact window puts Image2
 };
 
 // The live column beside the pages.

@@ -19,8 +19,6 @@ namespace kx {
 
 namespace {
 
-constexpr int kWindowWidth = 1012;
-constexpr int kWindowHeight = 879;
 constexpr int kPagesWidth = 700;
 constexpr int kPagesHeight = 497;
 constexpr QSize kPictureSize(168, 86);
@@ -177,6 +175,19 @@ void SetTabOrder(QMainWindow* form, QTabWidget* pages) {
 
 } // namespace
 
+void UseCompactArrangement(const FrameControls& frame) {
+    const QSize half = kPictureSize / 2;
+    frame.picture->parentWidget()->layout()->removeWidget(frame.picture);
+    frame.picture->setFixedSize(half);
+    frame.picture->setPixmap(IgnitionPicture(half));
+    frame.topRow->addWidget(frame.picture, 0, Qt::AlignVCenter);
+    for (QLabel* label : frame.tests) {
+        QSizePolicy policy = label->sizePolicy();
+        policy.setRetainSizeWhenHidden(false);
+        label->setSizePolicy(policy);
+    }
+}
+
 FormControls BuildFormLayout(QMainWindow* form) {
     FormControls controls;
     FrameControls& frame = controls.frame;
@@ -205,11 +216,13 @@ FormControls BuildFormLayout(QMainWindow* form) {
     top->addWidget(BuildToolBar(client, frame));
     top->addWidget(frame.connection, 0, Qt::AlignVCenter);
     top->addStretch();
+    frame.topRow = top;
     grid->addLayout(top, 0, 0, 1, 2);
     grid->addWidget(frame.pages, 1, 0, Qt::AlignLeft | Qt::AlignTop);
     grid->addWidget(BuildMonitorColumn(client, controls.monitor), 1, 1, 2, 1);
     grid->addWidget(BuildErrorLabels(client, frame), 2, 0, Qt::AlignLeft | Qt::AlignTop);
-    grid->addWidget(BuildPicture(client), 3, 0, 1, 2, Qt::AlignHCenter | Qt::AlignBottom);
+    frame.picture = BuildPicture(client);
+    grid->addWidget(frame.picture, 3, 0, 1, 2, Qt::AlignHCenter | Qt::AlignBottom);
     grid->addLayout(BuildTestLabels(client, frame), 4, 0, 1, 2);
     grid->setRowStretch(2, 1);
     grid->setColumnStretch(1, 1);
@@ -220,7 +233,7 @@ FormControls BuildFormLayout(QMainWindow* form) {
     frame.statusBar = status;
 
     SetTabOrder(form, frame.pages);
-    form->resize(kWindowWidth, kWindowHeight);
+    form->resize(kDesignWidth, kDesignHeight);
     controls.byName.insert(form->objectName(), form);
     for (QObject* named : form->findChildren<QObject*>()) {
         if (!named->objectName().isEmpty())

@@ -12,6 +12,16 @@ namespace kx {
 // language texts and the tests find them by it. Nothing is connected here.
 FormControls BuildFormLayout(QMainWindow* form);
 
+// The outer size the window is designed for. A screen whose available area is smaller in either
+// direction gets the compact arrangement.
+constexpr int kDesignWidth = 1012;
+constexpr int kDesignHeight = 879;
+
+// The same controls in less height, for screens smaller than the design size: Image2 at half
+// size at the end of the tool bar's row instead of a row of its own, and the hidden test labels
+// taking no room. Called once, before the window is shown.
+void UseCompactArrangement(const FrameControls& frame);
+
 // Moves the 100 % map row (Edit140..Edit149 with their up-downs) to the line of the last row
 // label, or, with the throttle rows hidden, up to the line of the first one, directly under the
 // speed axis.
