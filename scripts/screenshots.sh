@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# Makes the pictures of the README and the manuals from the real window: for each language and
+# screen size, a virtual screen (Xvfb, with a window manager when one is installed) shows the
+# window on its first start against the simulated unit, live data streaming, the advance map with its throttle
+# rows in front. Writes docs/images/window-<language>-<size>.png. Needs Xvfb, xdotool and ImageMagick's import.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/build.sh >/dev/null
+for tool in Xvfb xdotool import; do
+    command -v "$tool" >/dev/null || { echo "screenshots: $tool is not installed" >&2; exit 1; }
+done
+
+languages=(${LANGUAGES:-ENGLISH:en DEUTSCH:de FRANCE:fr CESKY:cz})
+sizes=(${SIZES:-1366x768 1920x1080})
+display_number=97
+
+shoot() { # language-word language-code size
+    local word=$1 code=$2 size=$3 work pids=()
+    work=$(mktemp -d)
+    Xvfb ":$display_number" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
+    pids+=($!)
+    export DISPLAY=":$display_number"
+    for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+    if command -v openbox >/dev/null; then
+        openbox >/dev/null 2>&1 &
+        pids+=($!)
+        sleep 0.5
+    fi
+    mkdir -p "$work/config/kx_flam3"
+    printf '[FORM_HLAV]\nPageControl1->ActivePageIndex=2\n' >"$work/config/kx_flam3/kx_flam3.ini"
+    ./build/tools/sim/kx_flam3_sim --link "$work/unit" --image "$work/image.txt" >/dev/null &
+    pids+=($!)
+    for _ in $(seq 50); do [ -e "$work/unit" ] && break; sleep 0.1; done
+    # The unit gets the map with its throttle rows, and the window reads it: the whole grid shows.
+    ./build/tools/cli/kx_flam3_cli read --port "$work/unit" --out "$work/tune.ign" >/dev/null
+    sed -i 's/^TPS_MAPA\( *\)0/TPS_MAPA\11/' "$work/tune.ign"
+    ./build/tools/cli/kx_flam3_cli program --port "$work/unit" "$work/tune.ign" >/dev/null
+    XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" KX_FLAM3_COM1="$work/unit" \
+        ./build/kx_flam3 "$word" >/dev/null 2>&1 &
+    pids+=($!)
+    sleep 2
+    xdotool search --sync --onlyvisible --name KX_FLAM3 windowactivate --sync key F7 >/dev/null 2>&1
+    sleep 4 # the read, the first telegrams, and the live cell marked
+    import -window root "docs/images/window-$code-$size.png"
+    kill "${pids[@]}" 2>/dev/null || true
+    wait 2>/dev/null || true
+    rm -rf "$work"
+    echo "docs/images/window-$code-$size.png"
+}
+
+for entry in "${languages[@]}"; do
+    for size in "${sizes[@]}"; do
+        shoot "${entry%%:*}" "${entry##*:}" "$size"
+    done
+done
