@@ -51,7 +51,7 @@ void FormController::FormCreate() {
     ApplyPreset(state_.block, keepSpecial_);
 
     if (const QScreen* screen = form_.screen())
-        PlaceOnFirstStart(form_, form_.controls().frame, screen->availableGeometry());
+        PlaceOnFirstStart(form_, screen->availableGeometry());
     settings_.LoadSettings(ports_);
     ApplyCommandLineLanguage();
     NormaliseBlock(state_.block, state_.choices);

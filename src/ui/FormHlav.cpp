@@ -11,12 +11,54 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QProgressBar>
+#include <QResizeEvent>
 
 namespace kx {
 
 TFormHlav::TFormHlav(QWidget* parent) : QMainWindow(parent) {
     setObjectName("FormHlav");
     controls_ = BuildFormLayout(this);
+    controls_.frame.pages->installEventFilter(this);
+    ensurePolished();
+    ArrangeCompact(controls_.frame, true);
+    compactFixedHeight_ = minimumSizeHint().height() - kPagesHeight;
+    ArrangeCompact(controls_.frame, false);
+}
+
+void TFormHlav::KeepCompact() {
+    keepCompact_ = true;
+    ApplyWindowSize();
+}
+
+void TFormHlav::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    ApplyWindowSize();
+}
+
+void TFormHlav::ApplyWindowSize() {
+    // A window made larger puts the emblem into the tool bar's row, which gives the pages the
+    // most height to grow into.
+    const double zoom = ZoomForWindowSize(size(), compactFixedHeight_);
+    const bool compact = keepCompact_ || zoom > 1.0;
+    if (compact != compact_) {
+        compact_ = compact;
+        ArrangeCompact(controls_.frame, compact);
+    }
+    if (zoom != zoom_) {
+        zoom_ = zoom;
+        ZoomWindow(controls_, zoom);
+    }
+}
+
+bool TFormHlav::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == controls_.frame.pages && event->type() == QEvent::Resize) {
+        const double zoom = ZoomForPagesSize(static_cast<QResizeEvent*>(event)->size());
+        if (zoom != pagesZoom_) {
+            pagesZoom_ = zoom;
+            ZoomPages(controls_, zoom);
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TFormHlav::FillControlTable() {

@@ -34,6 +34,8 @@ class TFormHlav : public QMainWindow {
     void FillControlTable();
     QObject* ControlTable(int index) const { return controlTable_.at(size_t(index)); }
     QAction* ComItem(int portIndex) const;
+    // The screen is smaller than the design size: the compact arrangement whatever the size.
+    void KeepCompact();
     // Moves the focus on as the Tab key does.
     void FocusNextControl() { focusNextChild(); }
 
@@ -52,9 +54,20 @@ class TFormHlav : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    // A window made larger than its design size shows the map, the servo table and the live
+    // values larger, in proportion.
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     FormControls controls_;
+    void ApplyWindowSize();
+
+    bool keepCompact_ = false;
+    bool compact_ = false;
+    int compactFixedHeight_ = 0; // the height of all but the pages in the compact arrangement
+    double zoom_ = 1.0;          // of the window
+    double pagesZoom_ = 1.0;     // of the map and the servo table, as far as the pages have grown
     std::array<QObject*, kControlTableSize> controlTable_{};
 };
 

@@ -1,9 +1,9 @@
 #include "ui/WindowPlacement.h"
 
+#include "ui/FormHlav.h"
 #include "ui/layout/FormLayout.h"
 
 #include <QGuiApplication>
-#include <QMainWindow>
 #include <QScreen>
 
 #include <algorithm>
@@ -36,9 +36,9 @@ QRect AvailableAreaFor(const QRect& wanted, const QScreen* fallback) {
     return best ? best->availableGeometry() : QRect();
 }
 
-void PlaceOnFirstStart(QMainWindow& form, const FrameControls& frame, const QRect& area) {
+void PlaceOnFirstStart(TFormHlav& form, const QRect& area) {
     if (area.width() < kDesignWidth || area.height() < kDesignHeight) {
-        UseCompactArrangement(frame);
+        form.KeepCompact();
         const QSize room = area.size() - kFrameAllowance;
         const QSize least = form.minimumSizeHint();
         form.resize(std::max(least.width(), std::min(form.width(), room.width())),
@@ -49,10 +49,10 @@ void PlaceOnFirstStart(QMainWindow& form, const FrameControls& frame, const QRec
     const auto onArea = [](int centred, int start, int length, int extent) {
         return std::max(start, std::min(centred, start + length - extent));
     };
-    form.move(onArea(area.x() + (area.width() - form.width()) / 2, area.x(), area.width(),
-                     outer.width()),
-              onArea(area.y() + (area.height() - form.height()) / 2, area.y(), area.height(),
-                     outer.height()));
+    form.move(
+        onArea(area.x() + (area.width() - form.width()) / 2, area.x(), area.width(), outer.width()),
+        onArea(area.y() + (area.height() - form.height()) / 2, area.y(), area.height(),
+               outer.height()));
 }
 
 } // namespace kx

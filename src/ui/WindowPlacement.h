@@ -2,12 +2,11 @@
 
 #include <QRect>
 
-class QMainWindow;
 class QScreen;
 
 namespace kx {
 
-struct FrameControls;
+class TFormHlav;
 
 // Title bar and borders a window manager adds around the window; Qt knows them only once the
 // window is shown, and the first placement comes before that.
@@ -17,7 +16,7 @@ constexpr QSize kFrameAllowance(8, 36);
 // than the design size gets the compact arrangement and a window no larger than the area
 // leaves, down to what the layout needs; whatever is left over, the window's top left corner
 // stays on the area, so its menu and tool bar can be reached.
-void PlaceOnFirstStart(QMainWindow& form, const FrameControls& frame, const QRect& area);
+void PlaceOnFirstStart(TFormHlav& form, const QRect& area);
 
 // A window rectangle brought wholly onto an available screen area: each side no longer than the
 // area's and at least one pixel, then moved the least distance that puts it inside the area. An

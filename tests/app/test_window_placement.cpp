@@ -38,13 +38,13 @@ void WindowPlacementTest::firstStartFitsTheArea() {
     QFETCH(bool, compact);
     TFormHlav form;
     const FrameControls& frame = form.controls().frame;
-    PlaceOnFirstStart(form, frame, area);
+    PlaceOnFirstStart(form, area);
     const QRect outer(form.pos(), form.size() + kFrameAllowance);
     QVERIFY2(area.contains(outer), qPrintable(QString("%1,%2 %3x%4")
-                                                   .arg(outer.x())
-                                                   .arg(outer.y())
-                                                   .arg(outer.width())
-                                                   .arg(outer.height())));
+                                                  .arg(outer.x())
+                                                  .arg(outer.y())
+                                                  .arg(outer.width())
+                                                  .arg(outer.height())));
     QVERIFY(form.width() >= form.minimumSizeHint().width());
     QVERIFY(form.height() >= form.minimumSizeHint().height());
     QCOMPARE(frame.picture->parentWidget() == frame.toolBar->parentWidget() &&

@@ -166,6 +166,8 @@ struct BikePage {
 };
 
 struct AdvancePage {
+    QGroupBox* group = nullptr;                              // GroupBox6
+    QLabel* corner = nullptr;                                // LabelRpm1
     std::array<SpinField, kMapColumns> axis;                 // RpmAdv1 .. RpmAdv10
     std::array<QLabel*, kMapRows> rowLabels = {};            // LabelTps1 .. LabelTps10
     std::array<SpinField, kMapRows * kMapColumns> cells;     // 50 .. 149, 10 × row + column
@@ -175,6 +177,7 @@ struct AdvancePage {
     QPushButton* plus = nullptr;                             // BitBtnAdvPlus
     QCheckBox* all = nullptr;                                // CheckBoxIgnAll
     SpinField baseAdvance;                                   // BaseAdv
+    QLabel* baseAdvanceLabel = nullptr;                      // LabelBaseAdv
 };
 
 struct ServoPage {

@@ -19,9 +19,8 @@ namespace kx {
 
 namespace {
 
-constexpr int kPagesWidth = 700;
-constexpr int kPagesHeight = 497;
 constexpr QSize kPictureSize(168, 86);
+constexpr int kErrorLabelsRow = 2; // of the window's grid
 
 // Alarm captions are as long as the language makes them; they stay within the pages' width.
 QLabel* MakeAlarmLabel(const char* name, const QString& text, QWidget* parent, int pixels) {
@@ -74,10 +73,15 @@ QLabel* BuildPicture(QWidget* parent) {
     return picture;
 }
 
+void AddPicture(QGridLayout* grid, QLabel* picture) {
+    grid->addWidget(picture, 3, 0, 1, 2, Qt::AlignHCenter | Qt::AlignBottom);
+}
+
 QTabWidget* BuildPages(QWidget* parent, FormControls& controls) {
     auto* pages = new QTabWidget(parent);
     pages->setObjectName("PageControl1");
-    pages->setFixedSize(kPagesWidth, kPagesHeight);
+    pages->setMinimumSize(kPagesWidth, kPagesHeight);
+    pages->setMaximumSize(kPagesWidth, kPagesHeight); // until the window is made larger
     pages->addTab(BuildPageMiscellaneous(pages, controls), "Miscellaneous");
     pages->addTab(BuildPageBike(pages, controls), "Bike");
     pages->addTab(BuildPageAdvance(pages, controls), "Advance Map");
@@ -175,17 +179,25 @@ void SetTabOrder(QMainWindow* form, QTabWidget* pages) {
 
 } // namespace
 
-void UseCompactArrangement(const FrameControls& frame) {
-    const QSize half = kPictureSize / 2;
-    frame.picture->parentWidget()->layout()->removeWidget(frame.picture);
-    frame.picture->setFixedSize(half);
-    frame.picture->setPixmap(IgnitionPicture(half));
-    frame.topRow->addWidget(frame.picture, 0, Qt::AlignVCenter);
+void ArrangeCompact(const FrameControls& frame, bool compact) {
+    auto* grid = static_cast<QGridLayout*>(frame.picture->parentWidget()->layout());
+    grid->removeWidget(frame.picture);
+    frame.topRow->removeWidget(frame.picture);
+    const QSize size = compact ? kPictureSize / 2 : kPictureSize;
+    frame.picture->setFixedSize(size);
+    frame.picture->setPixmap(IgnitionPicture(size));
+    if (compact)
+        frame.topRow->addWidget(frame.picture, 0, Qt::AlignVCenter);
+    else
+        AddPicture(grid, frame.picture);
     for (QLabel* label : frame.tests) {
         QSizePolicy policy = label->sizePolicy();
-        policy.setRetainSizeWhenHidden(false);
+        policy.setRetainSizeWhenHidden(!compact);
         label->setSizePolicy(policy);
     }
+    // The band under the pages takes what is left over at the design size; compact, the pages
+    // take it as far as their zoom lets them.
+    grid->setRowStretch(kErrorLabelsRow, compact ? 0 : 1);
 }
 
 FormControls BuildFormLayout(QMainWindow* form) {
@@ -218,14 +230,18 @@ FormControls BuildFormLayout(QMainWindow* form) {
     top->addStretch();
     frame.topRow = top;
     grid->addLayout(top, 0, 0, 1, 2);
-    grid->addWidget(frame.pages, 1, 0, Qt::AlignLeft | Qt::AlignTop);
+    grid->addWidget(frame.pages, 1, 0); // at the top left of its cell, as large as it may be
     grid->addWidget(BuildMonitorColumn(client, controls.monitor), 1, 1, 2, 1);
-    grid->addWidget(BuildErrorLabels(client, frame), 2, 0, Qt::AlignLeft | Qt::AlignTop);
+    grid->addWidget(BuildErrorLabels(client, frame), kErrorLabelsRow, 0,
+                    Qt::AlignLeft | Qt::AlignTop);
     frame.picture = BuildPicture(client);
-    grid->addWidget(frame.picture, 3, 0, 1, 2, Qt::AlignHCenter | Qt::AlignBottom);
+    AddPicture(grid, frame.picture);
     grid->addLayout(BuildTestLabels(client, frame), 4, 0, 1, 2);
-    grid->setRowStretch(2, 1);
-    grid->setColumnStretch(1, 1);
+    // Room beyond the design size goes to the pages first, up to what their zoom allows.
+    grid->setRowStretch(1, 3);
+    grid->setRowStretch(kErrorLabelsRow, 1);
+    grid->setColumnStretch(0, 7);
+    grid->setColumnStretch(1, 3);
 
     auto* status = new QStatusBar(form);
     status->setObjectName("StatusBar1");

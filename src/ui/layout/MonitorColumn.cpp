@@ -1,3 +1,4 @@
+#include "ui/layout/FormLayout.h"
 #include "ui/layout/LayoutHelpers.h"
 #include "ui/widgets/FittingLabel.h"
 
@@ -9,10 +10,6 @@ namespace kx {
 
 namespace {
 
-// The column right of the pages, as wide as the window's design width leaves it. Its captions
-// change with the language and the live values; none may widen the window.
-constexpr int kColumnWidth = 290;
-
 QProgressBar* AddGauge(QVBoxLayout* column, const char* name, int maximum, const QColor& chunk,
                        bool withText) {
     auto* gauge = new QProgressBar(column->parentWidget());
@@ -22,7 +19,10 @@ QProgressBar* AddGauge(QVBoxLayout* column, const char* name, int maximum, const
     gauge->setTextVisible(withText);
     gauge->setFormat("%p%");
     gauge->setAlignment(Qt::AlignCenter);
-    gauge->setFixedSize(260, 18);
+    // As large as the column lets it be, from the design size up to the window's zoom of it.
+    gauge->setMinimumSize(kGaugeSize);
+    gauge->setMaximumSize(kGaugeSize);
+    gauge->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     if (chunk.isValid()) {
         QPalette palette = gauge->palette();
         palette.setColor(QPalette::Highlight, chunk);
@@ -32,7 +32,7 @@ QProgressBar* AddGauge(QVBoxLayout* column, const char* name, int maximum, const
         gauge->setPalette(palette);
     }
     KeepPlaceWhenHidden(gauge);
-    column->addWidget(gauge, 0, Qt::AlignLeft);
+    column->addWidget(gauge);
     return gauge;
 }
 
@@ -40,7 +40,7 @@ FittingLabel* AddLabel(QVBoxLayout* column, const char* name, const char* text, 
                        bool bold, bool visible = true) {
     auto* label = new FittingLabel(text, column->parentWidget());
     label->setObjectName(name);
-    label->setMaximumWidth(kColumnWidth);
+    label->setMaximumWidth(kMonitorColumnWidth);
     SetPixelFont(label, pixels, bold);
     // The live view paints states into the background through the palette.
     label->setAutoFillBackground(true);
@@ -81,7 +81,8 @@ QWidget* BuildMonitorColumn(QWidget* parent, MonitorControls& monitor) {
     FittingLabel* message = AddLabel(column, "LabelHlaseni", "Programming:", 13, true, false);
     // One line as wide as the column: a status text that wraps is cut off at top and bottom.
     // The print heading, with its date and time, is the longest caption it gets.
-    message->setFixedWidth(kColumnWidth);
+    message->setMinimumWidth(kMonitorColumnWidth);
+    column->setAlignment(message, Qt::Alignment());
     message->setSmallestScale(0.6);
     QPalette palette = message->palette();
     palette.setColor(QPalette::WindowText, Qt::black);

@@ -42,23 +42,50 @@ QSize FittingLabel::sizeHint() const {
 }
 
 QSize FittingLabel::minimumSizeHint() const {
+    const QFontMetrics design(designFont());
+    const QMargins margins = contentsMargins();
     // A path gives way to its neighbours down to a few letters of the file name.
-    const int least = elide_ == Elide::Folders ? fontMetrics().averageCharWidth() * 8
-                                               : QLabel::minimumSizeHint().width();
-    return QSize(std::min(least, maximumWidth()), QLabel::minimumSizeHint().height());
+    const int least = elide_ == Elide::Folders
+                          ? design.averageCharWidth() * 8
+                          : design.horizontalAdvance(text()) + margins.left() + margins.right();
+    const int widest = designPixels_ > 0 ? designMaxWidth_ : maximumWidth();
+    return QSize(std::min(least, widest), design.height() + margins.top() + margins.bottom());
+}
+
+QFont FittingLabel::designFont() const {
+    QFont design = font();
+    if (designPixels_ > 0)
+        design.setPixelSize(designPixels_);
+    return design;
+}
+
+void FittingLabel::setZoom(double zoom) {
+    if (designPixels_ == 0) {
+        designPixels_ = std::max(1, font().pixelSize());
+        designMaxWidth_ = maximumWidth();
+    }
+    QFont zoomed = font();
+    zoomed.setPixelSize(qRound(designPixels_ * zoom));
+    setFont(zoomed);
+    if (designMaxWidth_ < QWIDGETSIZE_MAX)
+        setMaximumWidth(qRound(designMaxWidth_ * zoom));
 }
 
 QFont FittingLabel::shownFont() const {
     const QFont own = font();
-    const int room = contentsRect().width();
-    const int wanted = TextWidth(own, text());
-    if (wanted <= room || elide_ == Elide::Folders || own.pixelSize() <= 0)
+    const QRect room = contentsRect();
+    // A label squeezed below its height by a zoomed column gets a smaller font too.
+    const auto fits = [&](const QFont& font) {
+        return TextWidth(font, text()) <= room.width() &&
+               QFontMetrics(font).height() <= room.height();
+    };
+    if (elide_ == Elide::Folders || own.pixelSize() <= 0 || fits(own))
         return own;
     QFont smaller = own;
     const int smallest = int(std::ceil(own.pixelSize() * smallestScale_));
     for (int pixels = own.pixelSize() - 1; pixels >= smallest; --pixels) {
         smaller.setPixelSize(pixels);
-        if (TextWidth(smaller, text()) <= room)
+        if (fits(smaller))
             break;
     }
     return smaller;

@@ -20,6 +20,10 @@ class FittingLabel : public QLabel {
     FittingLabel(const QString& text, QWidget* parent, Elide elide = Elide::End);
 
     void setSmallestScale(double scale) { smallestScale_ = scale; }
+    // Font and width limit this many times those the label had when first zoomed. The label
+    // still asks for no more than its design size as its minimum, so a window made larger can
+    // be made smaller again.
+    void setZoom(double zoom);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -32,8 +36,12 @@ class FittingLabel : public QLabel {
     bool event(QEvent* event) override;
 
   private:
+    QFont designFont() const;
+
     Elide elide_;
     double smallestScale_ = 0.75;
+    int designPixels_ = 0; // 0 until first zoomed
+    int designMaxWidth_ = 0;
 };
 
 } // namespace kx

@@ -16,12 +16,17 @@ SpinButton::SpinButton(QWidget* parent) : QWidget(parent) {
     down->setObjectName("down");
     up->setObjectName("up");
     for (QToolButton* button : {down, up}) {
-        button->setFixedSize(18, 16);
         button->setAutoRepeat(true);
         layout->addWidget(button);
     }
     connect(up, &QToolButton::clicked, this, &SpinButton::upClicked);
     connect(down, &QToolButton::clicked, this, &SpinButton::downClicked);
+    setZoom(1.0);
+}
+
+void SpinButton::setZoom(double zoom) {
+    for (auto* button : findChildren<QToolButton*>())
+        button->setFixedSize(qRound(18 * zoom), qRound(16 * zoom));
 }
 
 } // namespace kx

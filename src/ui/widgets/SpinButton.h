@@ -11,6 +11,9 @@ class SpinButton : public QWidget {
   public:
     explicit SpinButton(QWidget* parent = nullptr);
 
+    // Arrows this many times their design size, for a window made larger.
+    void setZoom(double zoom);
+
   signals:
     void upClicked();
     void downClicked();

@@ -16,13 +16,19 @@ UpDown::UpDown(QWidget* parent) : QWidget(parent), up_(new QToolButton), down_(n
         button->setArrowType(button == up_ ? Qt::UpArrow : Qt::DownArrow);
         button->setFocusPolicy(Qt::NoFocus); // spinners are no focus stops
         button->setAutoRepeat(true);
-        button->setFixedSize(15, 10);
-        button->setIconSize(QSize(7, 5));
         layout->addWidget(button);
     }
     connect(up_, &QToolButton::clicked, this, [this] { step(+1); });
     connect(down_, &QToolButton::clicked, this, [this] { step(-1); });
-    setFixedSize(15, 20);
+    setZoom(1.0);
+}
+
+void UpDown::setZoom(double zoom) {
+    for (QToolButton* button : {up_, down_}) {
+        button->setFixedSize(qRound(15 * zoom), qRound(10 * zoom));
+        button->setIconSize(QSize(qRound(7 * zoom), qRound(5 * zoom)));
+    }
+    setFixedSize(qRound(15 * zoom), 2 * qRound(10 * zoom));
 }
 
 void UpDown::setRange(int minimum, int maximum) {

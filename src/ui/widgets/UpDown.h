@@ -38,6 +38,9 @@ class UpDown : public QWidget {
     // As a click on an arrow: one increment within the range, then clicked().
     void step(int direction);
 
+    // Arrows this many times their design size, for a window made larger.
+    void setZoom(double zoom);
+
   signals:
     void clicked();
 
