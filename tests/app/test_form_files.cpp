@@ -43,6 +43,7 @@ class FormFilesTest : public QObject {
   private slots:
     void saveAndOpenRoundTrip();
     void cancelledDialogsChangeNothing();
+    void gaugeStaysHiddenAfterOpen();
     void typedOpenName_data();
     void typedOpenName();
     void openErrors_data();
@@ -95,6 +96,19 @@ void FormFilesTest::cancelledDialogsChangeNothing() {
     QCOMPARE(b.get<QLabel>("LabelFile2")->text(), QString()); // emptied by Read, not by Open
     QVERIFY(b.get<QLabel>("LabelHlaseni")->isHidden());
     QVERIFY(b.get<QWidget>("CGaugeProgram")->isHidden());
+}
+
+void FormFilesTest::gaugeStaysHiddenAfterOpen() {
+    FormBench b(false);
+    b.port.answerLikeUnit();
+    b.form.findChild<QAction*>("MenuRead")->trigger();
+    for (int tick = 0; tick < 40 && b.controller.link().engine().transferMode() != ModeIdle; ++tick)
+        b.controller.Timer1Timer();
+    auto* gauge = b.get<QWidget>("CGaugeProgram");
+    QVERIFY(!gauge->isHidden()); // held with the read's message
+    b.form.findChild<QAction*>("MenuOpen")->trigger(); // cancelled
+    b.controller.Timer1Timer();
+    QVERIFY(gauge->isHidden());
 }
 
 void FormFilesTest::typedOpenName_data() {
