@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Makes the pictures of the README and the manuals from the real window: for each language and
 # screen size, a virtual screen (Xvfb, with a window manager when one is installed) shows the
-# window on its first start against the simulated unit, live data streaming, the advance map with its throttle
+# window against the simulated unit (on its first start; on the large screen made as large as the
+# screen), live data streaming, the advance map with its throttle
 # rows in front. Writes docs/images/window-<language>-<size>.png. Needs Xvfb, xdotool and ImageMagick's import.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -39,7 +40,11 @@ shoot() { # language-word language-code size
         ./build/kx_flam3 "$word" >/dev/null 2>&1 &
     pids+=($!)
     sleep 2
-    xdotool search --sync --onlyvisible --name KX_FLAM3 windowactivate --sync key F7 >/dev/null 2>&1
+    local window width=${size%x*} height=${size#*x}
+    window=$(xdotool search --sync --onlyvisible --name KX_FLAM3 | head -1)
+    # On the large screen the window is shown as a maximised one, less a title bar.
+    [ "$width" -ge 1920 ] && xdotool windowmove "$window" 0 0 windowsize "$window" "$width" "$((height - 30))"
+    xdotool windowactivate --sync "$window" key F7 >/dev/null 2>&1
     sleep 4 # the read, the first telegrams, and the live cell marked
     import -window root "docs/images/window-$code-$size.png"
     kill "${pids[@]}" 2>/dev/null || true
