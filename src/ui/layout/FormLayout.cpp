@@ -195,9 +195,6 @@ void ArrangeCompact(const FrameControls& frame, bool compact) {
         policy.setRetainSizeWhenHidden(!compact);
         label->setSizePolicy(policy);
     }
-    // The band under the pages takes what is left over at the design size; compact, the pages
-    // take it as far as their zoom lets them.
-    grid->setRowStretch(kErrorLabelsRow, compact ? 0 : 1);
 }
 
 FormControls BuildFormLayout(QMainWindow* form) {
@@ -237,8 +234,9 @@ FormControls BuildFormLayout(QMainWindow* form) {
     frame.picture = BuildPicture(client);
     AddPicture(grid, frame.picture);
     grid->addLayout(BuildTestLabels(client, frame), 4, 0, 1, 2);
-    // Room beyond the design size goes to the pages first, up to what their zoom allows.
-    grid->setRowStretch(1, 3);
+    // Room beyond the design size goes to the pages first, up to what their zoom allows; what
+    // is left over goes to the band under them, as at the design size.
+    grid->setRowStretch(1, 100);
     grid->setRowStretch(kErrorLabelsRow, 1);
     grid->setColumnStretch(0, 7);
     grid->setColumnStretch(1, 3);
