@@ -2,8 +2,9 @@
 # Makes the pictures of the README and the manuals from the real window: for each language and
 # screen size, a virtual screen (Xvfb, with a window manager when one is installed) shows the
 # window against the simulated unit (on its first start; on the large screen made as large as the
-# screen), live data streaming, the advance map with its throttle
-# rows in front. Writes docs/images/window-<language>-<size>.png. Needs Xvfb, xdotool and ImageMagick's import.
+# screen), live data streaming, the advance map with its throttle rows in front. Writes
+# docs/images/window-<language>-<size>.png, and one English picture with the heat map.
+# LANGUAGES="ENGLISH:en" and SIZES="1366x768" make fewer. Needs Xvfb, xdotool and ImageMagick.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/build.sh >/dev/null
@@ -15,8 +16,8 @@ languages=(${LANGUAGES:-ENGLISH:en DEUTSCH:de FRANCE:fr CESKY:cz})
 sizes=(${SIZES:-1366x768 1920x1080})
 display_number=97
 
-shoot() { # language-word language-code size
-    local word=$1 code=$2 size=$3 work pids=()
+shoot() { # language-word language-code size [picture-name extra-settings]
+    local word=$1 code=$2 size=$3 name=${4:-window-$2-$3} extra=${5:-} work pids=()
     work=$(mktemp -d)
     Xvfb ":$display_number" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
     pids+=($!)
@@ -28,7 +29,7 @@ shoot() { # language-word language-code size
         sleep 0.5
     fi
     mkdir -p "$work/config/kx_flam3"
-    printf '[FORM_HLAV]\nPageControl1->ActivePageIndex=2\n' >"$work/config/kx_flam3/kx_flam3.ini"
+    printf '[FORM_HLAV]\nPageControl1->ActivePageIndex=2\n%b' "$extra" >"$work/config/kx_flam3/kx_flam3.ini"
     ./build/tools/sim/kx_flam3_sim --link "$work/unit" --image "$work/image.txt" >/dev/null &
     pids+=($!)
     for _ in $(seq 50); do [ -e "$work/unit" ] && break; sleep 0.1; done
@@ -46,11 +47,11 @@ shoot() { # language-word language-code size
     [ "$width" -ge 1920 ] && xdotool windowmove "$window" 0 0 windowsize "$window" "$width" "$((height - 30))"
     xdotool windowactivate --sync "$window" key F7 >/dev/null 2>&1
     sleep 4 # the read, the first telegrams, and the live cell marked
-    import -window root "docs/images/window-$code-$size.png"
+    import -window root "docs/images/$name.png"
     kill "${pids[@]}" 2>/dev/null || true
     wait 2>/dev/null || true
     rm -rf "$work"
-    echo "docs/images/window-$code-$size.png"
+    echo "docs/images/$name.png"
 }
 
 for entry in "${languages[@]}"; do
@@ -58,3 +59,5 @@ for entry in "${languages[@]}"; do
         shoot "${entry%%:*}" "${entry##*:}" "$size"
     done
 done
+[ -n "${LANGUAGES:-}${SIZES:-}" ] ||
+    shoot ENGLISH en 1920x1080 window-en-heat-map-1920x1080 '[KX_FLAM3_WORKBENCH]\nHeatMap=1\n'

@@ -88,6 +88,10 @@ void FormController::ConnectCommands() {
         connect(action, &QAction::triggered, this, [this, step] { StepAdvanceClick(step); });
         connect(button, &QAbstractButton::clicked, this, [this, step] { StepAdvanceClick(step); });
     }
+    connect(menu.heatMap, &QAction::triggered, this, [this](bool shown) {
+        state_.workbench.heatMap = shown;
+        heatMap_.Show(state_.block, shown);
+    });
     for (int column = 0; column < kMapColumns; ++column) {
         SpinButton* spin = advance.columnButtons[size_t(column)];
         connect(spin, &SpinButton::downClicked, this,

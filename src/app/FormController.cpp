@@ -53,6 +53,7 @@ void FormController::FormCreate() {
     if (const QScreen* screen = form_.screen())
         PlaceOnFirstStart(form_, screen->availableGeometry());
     settings_.LoadSettings(ports_);
+    form_.controls().frame.menu.heatMap->setChecked(state_.workbench.heatMap);
     ApplyCommandLineLanguage();
     NormaliseBlock(state_.block, state_.choices);
     // The saved copy is a file like any other: a hand-edited one must not reach the unit unseen.
@@ -166,6 +167,7 @@ void FormController::ApplyViewRules() {
     inputs.synchroItem = controls.bike.synchro->currentIndex();
     inputs.programAfterChange = controls.miscellaneous.programAfterChange->isChecked();
     viewRules_.Apply(ComputeViewRules(state_.block, inputs));
+    heatMap_.Show(state_.block, state_.workbench.heatMap);
 
     const UnitInfo& unit = link_.engine().unitInfo();
     const std::array<QLabel*, 3>& version = controls.bike.unitVersion;

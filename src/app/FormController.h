@@ -2,6 +2,7 @@
 
 #include "app/FileCommands.h"
 #include "app/FormState.h"
+#include "app/HeatMap.h"
 #include "app/MonitorPanel.h"
 #include "app/OperatingPointMarker.h"
 #include "app/PortKeeper.h"
@@ -114,6 +115,7 @@ class FormController : public QObject, private TransferEvents, private FormRefre
     MonitorPanel monitorPanel_;
     ViewRulesApplier viewRules_;
     OperatingPointMarker marker_;
+    HeatMap heatMap_{marker_};
     uint32_t telegramsShown_ = 0;
     QTimer timer1_;
     bool keepSpecial_ = false;

@@ -3,6 +3,7 @@
 #include "config/AppChoices.h"
 #include "config/ConfigBlock.h"
 #include "link/OperatingPoint.h"
+#include "store/FormSettings.h"
 #include "texts/MessageTexts.h"
 
 #include <string>
@@ -19,6 +20,7 @@ struct FormState {
     std::string lastFilePath;
     bool testMode = false;
     bool printView = false; // the window is being printed
+    WorkbenchSettings workbench;
 };
 
 // The edit path of the window, which the file and print commands run around their own work.

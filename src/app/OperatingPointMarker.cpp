@@ -9,8 +9,7 @@ namespace kx {
 
 namespace {
 
-void SetMark(QWidget* control, QPalette::ColorRole role, Colour normal, bool marked) {
-    const QColor wanted = TFormHlav::ColourOf(marked ? Colour::Lime : normal, QPalette());
+void SetColour(QWidget* control, QPalette::ColorRole role, const QColor& wanted) {
     if (control->palette().color(role) == wanted)
         return;
     QPalette palette = control->palette();
@@ -18,12 +17,22 @@ void SetMark(QWidget* control, QPalette::ColorRole role, Colour normal, bool mar
     control->setPalette(palette);
 }
 
+QColor Lime() {
+    return TFormHlav::ColourOf(Colour::Lime, QPalette());
+}
+
 // Edits are marked in their text background, labels in their own background.
 void SetMark(QLineEdit* edit, bool marked) {
-    SetMark(edit, QPalette::Base, Colour::Window, marked);
+    SetColour(edit, QPalette::Base,
+              marked ? Lime() : TFormHlav::ColourOf(Colour::Window, QPalette()));
 }
 void SetMark(QLabel* label, bool marked) {
-    SetMark(label, QPalette::Window, Colour::ButtonFace, marked);
+    SetColour(label, QPalette::Window,
+              marked ? Lime() : TFormHlav::ColourOf(Colour::ButtonFace, QPalette()));
+}
+
+bool IsMapCell(const OperatingPoint& point) {
+    return !point.rpmBelowAxis;
 }
 
 } // namespace
@@ -40,21 +49,42 @@ void OperatingPointMarker::Mark(const OperatingPoint& point) {
                 SetMark(edit, false);
             SetMark(advance_.rowLabels[i], false);
         }
-        for (const SpinField& cell : advance_.cells)
-            SetMark(cell.edit, false);
+        for (int cell = 0; cell < kMapRows * kMapColumns; ++cell)
+            PaintCell(cell, false);
     }
     Paint(point, true);
     marked_ = point;
 }
 
+void OperatingPointMarker::SetMapColours(const MapColours& colours) {
+    mapColours_ = colours;
+    const int markedCell =
+        marked_ && IsMapCell(*marked_) ? MapIndex(marked_->tpsRow, marked_->rpmColumn) : -1;
+    for (int cell = 0; cell < kMapRows * kMapColumns; ++cell)
+        PaintCell(cell, cell == markedCell);
+}
+
 void OperatingPointMarker::Paint(const OperatingPoint& point, bool marked) {
-    if (!point.rpmBelowAxis) {
+    if (IsMapCell(point)) {
         SetMark(advance_.axis[point.rpmColumn].edit, marked);
-        SetMark(advance_.cells[size_t(MapIndex(point.tpsRow, point.rpmColumn))].edit, marked);
+        PaintCell(MapIndex(point.tpsRow, point.rpmColumn), marked);
     }
     SetMark(advance_.rowLabels[point.tpsRow], marked);
     SetMark(servo_.rpm[point.servoColumn].edit, marked);
     SetMark(servo_.mv[point.servoColumn].edit, marked);
+}
+
+// The marked cell is lime with the editor's dark digits, whatever the heat map says.
+void OperatingPointMarker::PaintCell(int index, bool marked) {
+    QLineEdit* edit = advance_.cells[size_t(index)].edit;
+    const CellColours& own = mapColours_[size_t(index)];
+    const QPalette standard;
+    const bool coloured = own.background.isValid() && !marked;
+    SetColour(edit, QPalette::Base,
+              marked     ? Lime()
+              : coloured ? own.background
+                         : TFormHlav::ColourOf(Colour::Window, standard));
+    SetColour(edit, QPalette::Text, coloured ? own.text : standard.color(QPalette::Text));
 }
 
 } // namespace kx

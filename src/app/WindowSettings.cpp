@@ -33,6 +33,7 @@ void WindowSettings::LoadSettings(PortKeeper& ports) {
     settings.language = state_.choices.languageIndex;
     settings.activePage = pages->currentIndex();
     LoadFormSettings(ini, settings);
+    LoadWorkbenchSettings(ini, state_.workbench);
     // A stored number of any size still makes a rectangle: bounded far beyond every desktop.
     auto bounded = [](long number) {
         constexpr long kFarOff = 1L << 20;
@@ -75,6 +76,7 @@ void WindowSettings::SaveSettings() {
     settings.iniDir = state_.lastFilePath;
     settings.activePage = form_.controls().frame.pages->currentIndex();
     SaveFormSettings(ini, settings);
+    SaveWorkbenchSettings(ini, state_.workbench);
     // Failures stay silent at shutdown; the safe writes leave the previous files whole.
     WriteTextFileSafely(files_.settings, [&ini](std::ostream& out) { ini.Save(out); });
     WriteTextFileSafely(files_.recordCopy,

@@ -44,4 +44,16 @@ void SaveFormSettings(IniFile& ini, const FormSettings& settings) {
     }
 }
 
+namespace {
+const std::string kWorkbenchSection = "KX_FLAM3_WORKBENCH";
+} // namespace
+
+void LoadWorkbenchSettings(const IniFile& ini, WorkbenchSettings& settings) {
+    settings.heatMap = ini.Integer(kWorkbenchSection, "HeatMap", settings.heatMap) != 0;
+}
+
+void SaveWorkbenchSettings(IniFile& ini, const WorkbenchSettings& settings) {
+    ini.SetInteger(kWorkbenchSection, "HeatMap", settings.heatMap ? 1 : 0);
+}
+
 } // namespace kx

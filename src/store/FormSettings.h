@@ -20,6 +20,15 @@ struct FormSettings {
     long activePage = 0;
 };
 
+// The tool's settings beyond the window's own, in a section of their own so that FORM_HLAV keeps
+// exactly the keys it always had.
+struct WorkbenchSettings {
+    bool heatMap = false;
+};
+
+void LoadWorkbenchSettings(const IniFile& ini, WorkbenchSettings& settings);
+void SaveWorkbenchSettings(IniFile& ini, const WorkbenchSettings& settings);
+
 // Each key the file holds replaces its member; a key that is missing, or not a whole number
 // where one belongs, keeps the member as it was.
 void LoadFormSettings(const IniFile& ini, FormSettings& settings);

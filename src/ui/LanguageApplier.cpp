@@ -1,6 +1,7 @@
 #include "ui/LanguageApplier.h"
 
 #include "texts/LanguageTexts.h"
+#include "texts/WorkbenchTexts.h"
 #include "ui/FormHlav.h"
 #include "ui/layout/LayoutHelpers.h"
 
@@ -74,6 +75,11 @@ void ApplyLanguageTexts(TFormHlav& form, uint8_t languageIndex, const MessageTex
     const FormControls& controls = form.controls();
     for (int i = 0; i < kLanguageCount; ++i)
         controls.frame.menu.languages[size_t(i)]->setChecked(i == languageIndex);
+    QAction* heatMap = controls.frame.menu.heatMap;
+    heatMap->setText(
+        QString::fromStdString(WorkbenchTextIn(WorkbenchText::HeatMap, languageIndex)));
+    SetHint(heatMap,
+            QString::fromStdString(WorkbenchTextIn(WorkbenchText::HeatMapHint, languageIndex)));
 
     for (const ControlText& entry : LanguageTexts(languageIndex, messages)) {
         const QString name = QString::fromStdString(entry.control);

@@ -1,3 +1,4 @@
+#include "present/HeatScale.h"
 #include "support/FormBench.h"
 #include "support/TelegramBytes.h"
 
@@ -62,6 +63,7 @@ class LiveTuningTest : public QObject {
     void throttleCapture();
     void throttleRowsOffLeavesOneRowUnderTheAxis();
     void tickCost();
+    void heatMapUnderTheLiveMark();
 };
 
 void LiveTuningTest::markFollowsTheEngine_data() {
@@ -197,6 +199,48 @@ void LiveTuningTest::tickCost() {
     qInfo("tick with a telegram: median %.3f ms, worst %.3f ms over 1000 ticks", costs[500] / 1e6,
           costs.back() / 1e6);
     QVERIFY(costs[500] < 5'000'000); // a small share of the 55 ms period
+}
+
+void LiveTuningTest::heatMapUnderTheLiveMark() {
+    TuningBench b;
+    for (int cell = 0; cell < kMapRows * kMapColumns; ++cell)
+        b.state.block.advance[cell] = uint8_t(cell % kMapColumns * 5); // 0 .. 45 across
+    b.controller.ShowBlock();
+    b.engineAt(4000, 50);
+    const std::vector<QString> marked = b.markedControls();
+    QVERIFY(!marked.empty());
+    auto cellColour = [&b](int cell, QPalette::ColorRole role) {
+        return b.get<QLineEdit>(qPrintable(QString("Edit%1").arg(50 + cell)))
+            ->palette()
+            .color(role);
+    };
+    auto heat = [](int value, int lowest, int highest) {
+        const Rgb rgb = HeatColour(value, lowest, highest);
+        return QColor(rgb.red, rgb.green, rgb.blue);
+    };
+
+    b.form.findChild<QAction*>("MenuHeatMap")->trigger();
+    QVERIFY(b.state.workbench.heatMap);
+    QCOMPARE(b.markedControls(), marked); // the live mark keeps its lime
+    QCOMPARE(cellColour(0, QPalette::Base), heat(0, 0, 45));
+    QCOMPARE(cellColour(9, QPalette::Base), heat(45, 0, 45));
+    const Rgb low = HeatColour(0, 0, 45);
+    const Rgb lowText = TextColourOn(low);
+    QCOMPARE(cellColour(0, QPalette::Text), QColor(lowText.red, lowText.green, lowText.blue));
+
+    // The cell the engine left takes its heat colour back, not the editor's white.
+    const int left = MapIndex(b.state.point.tpsRow, b.state.point.rpmColumn);
+    b.engineAt(9500, 100);
+    QVERIFY(b.markedControls() != marked);
+    QCOMPARE(cellColour(left, QPalette::Base), heat(b.state.block.advance[left], 0, 45));
+
+    // An edit recolours the map on the new range.
+    b.typeAndEnter("Edit50", "60");
+    QCOMPARE(cellColour(0, QPalette::Base), heat(60, 0, 60));
+    QCOMPARE(cellColour(9, QPalette::Base), heat(45, 0, 60));
+
+    b.form.findChild<QAction*>("MenuHeatMap")->trigger();
+    QCOMPARE(cellColour(9, QPalette::Base), QColor(Qt::white));
 }
 
 QTEST_MAIN(LiveTuningTest)

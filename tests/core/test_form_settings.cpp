@@ -69,6 +69,23 @@ class FormSettingsTest : public QObject {
         QCOMPARE(back.iniDir, settings.iniDir);
         QCOMPARE(back.activePage, 2L);
     }
+
+    // The tool's own switches live beside the window's section and leave it as it was.
+    void workbenchSwitchesInASectionOfTheirOwn() {
+        IniFile ini = Parsed("[FORM_HLAV]\nLeft=5\n");
+        WorkbenchSettings settings;
+        LoadWorkbenchSettings(ini, settings);
+        QVERIFY(!settings.heatMap);
+        settings.heatMap = true;
+        SaveWorkbenchSettings(ini, settings);
+        QCOMPARE(Saved(ini),
+                 std::string("[FORM_HLAV]\nLeft=5\n\n[KX_FLAM3_WORKBENCH]\nHeatMap=1\n"));
+        WorkbenchSettings back;
+        LoadWorkbenchSettings(ini, back);
+        QVERIFY(back.heatMap);
+        LoadWorkbenchSettings(Parsed("[kx_flam3_workbench]\nHeatMap=junk\n"), back);
+        QVERIFY(back.heatMap); // a bad value keeps what there was
+    }
 };
 
 QTEST_APPLESS_MAIN(FormSettingsTest)

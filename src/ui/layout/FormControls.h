@@ -50,6 +50,7 @@ struct MenuActions {
     QAction* program = nullptr;                       // MenuProgram
     QAction* advanceMinus = nullptr;                  // AdvanceMinus
     QAction* advancePlus = nullptr;                   // AdvancePlus
+    QAction* heatMap = nullptr;                       // MenuHeatMap, checkable
     std::array<QAction*, kLanguageCount> languages{}; // kLanguageMenuItems, in language order
     QAction* contents = nullptr;                      // MenuContens
     QAction* about = nullptr;                         // MenuAbout

@@ -93,6 +93,9 @@ void BuildMenu(QMainWindow* form, FrameControls& frame) {
                                       "Curve A minus|Take off 1 degree of curve A");
     frame.menu.advancePlus = AddItem(tools, "AdvancePlus", "Advance +", QKeySequence("F5"),
                                      "Curve A plus|Add 1 degree of curve A");
+    AddSeparator(tools, "MenuToolsSeparator");
+    frame.menu.heatMap = AddItem(tools, "MenuHeatMap", "&Heat map", QKeySequence("Ctrl+H"));
+    frame.menu.heatMap->setCheckable(true);
 
     // Exactly one language carries the check mark.
     QMenu* language = AddMenu(bar, "MenuLanguage", "&Language");
