@@ -16,15 +16,15 @@ QColor ToColour(Rgb rgb) {
 } // namespace
 
 void HeatMap::Show(const ConfigBlock& block, bool shown) {
-    Map map;
-    std::copy(std::begin(block.advance), std::end(block.advance), map.begin());
-    const bool allRows = block.tpsMapa != 0;
     if (!shown) {
         if (shownMap_)
             marker_.SetMapColours({});
         shownMap_.reset();
         return;
     }
+    Map map;
+    std::copy(std::begin(block.advance), std::end(block.advance), map.begin());
+    const bool allRows = block.tpsMapa != 0;
     if (shownMap_ == map && shownRows_ == allRows)
         return;
     const auto used = allRows ? map.begin() : map.begin() + MapIndex(kMapRows - 1, 0);

@@ -203,7 +203,7 @@ FormControls BuildFormLayout(QMainWindow* form) {
     form->setWindowTitle("Programming of KX_FLAM3 Ignition Unit");
     QFont font = form->font();
     font.setFamilies({"MS Sans Serif", "Microsoft Sans Serif"});
-    font.setPixelSize(11);
+    font.setPixelSize(kWindowFontPixels);
     form->setFont(font);
 
     BuildMenu(form, frame);

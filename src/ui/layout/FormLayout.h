@@ -48,6 +48,9 @@ void ArrangeCompact(const FrameControls& frame, bool compact);
 // the 100 % row where PlaceMapRow9 puts it.
 void PlaceAdvancePage(const AdvancePage& advance, double zoom, bool row9BelowAllRows);
 
+// Shows the servo table, its hysteresis field and its buttons at `zoom` times their design size.
+void ZoomServoPage(const ServoPage& servo, double zoom);
+
 // Moves the 100 % map row (Edit140..Edit149 with their up-downs) to the line of the last row
 // label, or, with the throttle rows hidden, up to the line of the first one, directly under the
 // speed axis.

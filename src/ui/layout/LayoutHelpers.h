@@ -17,6 +17,7 @@ namespace kx {
 
 // Height shared by edits and their up-downs so a spin field reads as one control.
 constexpr int kFieldHeight = 20;
+constexpr int kWindowFontPixels = 11; // "MS Sans Serif", 11 pixels high, unless a control says
 
 // The edit and up-down of the spin field `name` from the field table, both children of
 // `parent`, with range, increment, grouping and start position taken from the table, entered in

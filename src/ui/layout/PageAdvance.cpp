@@ -34,7 +34,6 @@ constexpr int kRowLabelHeight = 14;
 constexpr int kSpinButtonWidth = 37;
 constexpr int kSpinButtonY = kFirstRowY + kMapRows * kRowPitch;
 constexpr int kBottomRowY = kSpinButtonY + 36;
-constexpr int kFontPixels = 11;
 constexpr int kButtonFontPixels = 19;
 
 // Design positions and sizes, scaled.
@@ -146,7 +145,7 @@ QWidget* BuildPageAdvance(QTabWidget* pages, FormControls& controls) {
 void PlaceAdvancePage(const AdvancePage& advance, double zoom, bool row9BelowAllRows) {
     const Scaled at(zoom);
     QFont font = advance.group->font();
-    font.setPixelSize(at(kFontPixels));
+    font.setPixelSize(at(kWindowFontPixels));
     advance.group->setFont(font);
 
     advance.corner->setGeometry(

@@ -1,11 +1,14 @@
 #include "ui/layout/LayoutHelpers.h"
 
 #include "config/ConfigBlock.h"
+#include "ui/layout/FormLayout.h"
+#include "ui/widgets/UpDown.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -15,6 +18,8 @@ namespace kx {
 namespace {
 
 constexpr int kEditWidth = 46; // "20,100"
+constexpr QSize kButtonSize(32, 28);
+constexpr int kButtonFontPixels = 19;
 
 QGridLayout* BuildTable(QGroupBox* group, FormControls& controls) {
     ServoPage& servo = controls.servo;
@@ -55,9 +60,7 @@ QHBoxLayout* BuildTools(QGroupBox* group, FormControls& controls) {
                    {"BitBtnServoPlus", "+", "Add 20 mV", &servo.plus}};
     for (const auto& field : buttons) {
         QPushButton* button = MakeButton(field.name, field.caption, group);
-        SetPixelFont(button, 19, false);
         SetHint(button, field.hint);
-        button->setFixedSize(32, 28);
         KeepPlaceWhenHidden(button);
         tools->addWidget(button);
         *field.button = button;
@@ -93,7 +96,27 @@ QWidget* BuildPageServo(QTabWidget* pages, FormControls& controls) {
     layout->addWidget(servo.enable, 0, Qt::AlignLeft);
     layout->addWidget(group);
     layout->addStretch();
+    ZoomServoPage(servo, 1.0);
     return page;
+}
+
+void ZoomServoPage(const ServoPage& servo, double zoom) {
+    QFont font = servo.group->font();
+    font.setPixelSize(qRound(kWindowFontPixels * zoom));
+    servo.group->setFont(font);
+    auto zoomField = [zoom](const SpinField& field) {
+        field.edit->setFixedSize(qRound(kEditWidth * zoom), qRound(kFieldHeight * zoom));
+        field.upDown->setZoom(zoom);
+    };
+    for (size_t k = 0; k < servo.rpm.size(); ++k) {
+        zoomField(servo.rpm[k]);
+        zoomField(servo.mv[k]);
+    }
+    zoomField(servo.hysteresis);
+    for (QPushButton* button : {servo.minus, servo.plus}) {
+        button->setFixedSize(kButtonSize * zoom);
+        SetPixelFont(button, qRound(kButtonFontPixels * zoom), false);
+    }
 }
 
 } // namespace kx

@@ -35,12 +35,6 @@ FittingLabel::FittingLabel(const QString& text, QWidget* parent, Elide elide)
     setWordWrap(false);
 }
 
-QSize FittingLabel::sizeHint() const {
-    QSize hint = QLabel::sizeHint();
-    hint.setWidth(std::min(hint.width(), maximumWidth()));
-    return hint;
-}
-
 QSize FittingLabel::minimumSizeHint() const {
     const QFontMetrics design(designFont());
     const QMargins margins = contentsMargins();
@@ -92,7 +86,11 @@ QFont FittingLabel::shownFont() const {
 }
 
 QString FittingLabel::shownText() const {
-    const QFontMetrics metrics(shownFont());
+    return TextIn(shownFont());
+}
+
+QString FittingLabel::TextIn(const QFont& font) const {
+    const QFontMetrics metrics(font);
     const int room = contentsRect().width();
     if (metrics.horizontalAdvance(text()) <= room)
         return text();
@@ -102,14 +100,16 @@ QString FittingLabel::shownText() const {
 
 void FittingLabel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.setFont(shownFont());
+    const QFont font = shownFont();
+    painter.setFont(font);
     style()->drawItemText(&painter, contentsRect(), int(alignment()) | Qt::TextSingleLine,
-                          palette(), isEnabled(), shownText(), foregroundRole());
+                          palette(), isEnabled(), TextIn(font), foregroundRole());
 }
 
 bool FittingLabel::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip && toolTip().isEmpty()) {
-        if (shownText() != text() || shownFont() != font())
+        const QFont font = shownFont();
+        if (font != this->font() || TextIn(font) != text())
             QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), text(), this);
         else
             QToolTip::hideText();

@@ -25,7 +25,6 @@ class FittingLabel : public QLabel {
     // be made smaller again.
     void setZoom(double zoom);
 
-    QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
     // The caption as drawn in the label's current width, and the font it is drawn in.
     QString shownText() const;
@@ -37,6 +36,7 @@ class FittingLabel : public QLabel {
 
   private:
     QFont designFont() const;
+    QString TextIn(const QFont& font) const; // the caption as it fits in that font
 
     Elide elide_;
     double smallestScale_ = 0.75;
