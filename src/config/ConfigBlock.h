@@ -130,6 +130,9 @@ static_assert(offsetof(ConfigBlock, rpmAdv) == 90);
 static_assert(offsetof(ConfigBlock, advance) == 100);
 static_assert(offsetof(ConfigBlock, spare) == 200);
 
+// Throttle percentage that each map row stands for; the row labels show the same numbers.
+constexpr uint8_t TpsBreakpoints[kMapRows] = {0, 2, 5, 10, 20, 30, 40, 60, 80, 100};
+
 // Offset of the advance cell for throttle row `row` and speed column `column`.
 constexpr int MapIndex(int row, int column) {
     return kMapColumns * row + column;

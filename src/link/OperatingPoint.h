@@ -6,9 +6,6 @@
 
 namespace kx {
 
-// Throttle percentage that each map row stands for; the row labels show the same numbers.
-constexpr uint8_t TpsBreakpoints[kMapRows] = {0, 2, 5, 10, 20, 30, 40, 60, 80, 100};
-
 // Where the engine currently runs in the maps. All zero before the first tick.
 struct OperatingPoint {
     uint8_t rpmColumn = 0;     // nearest rpmAdv entry
