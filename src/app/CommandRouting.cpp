@@ -109,6 +109,7 @@ void FormController::ConnectCommands() {
     }
     for (int i = 0; i < kPortCount; ++i)
         connect(form_.ComItem(i), &QAction::triggered, this, [this, i] { MenuCom1Click(i); });
+    edits_.ConnectCommands();
 }
 
 void FormController::WatchEdit(QLineEdit* edit) {
@@ -117,7 +118,11 @@ void FormController::WatchEdit(QLineEdit* edit) {
 
 bool FormController::eventFilter(QObject* watched, QEvent* event) {
     auto* edit = qobject_cast<QLineEdit*>(watched);
-    if (edit && event->type() == QEvent::KeyPress) {
+    if (edit && event->type() == QEvent::ShortcutOverride) {
+        // Not taken as the edit's own text undo: the key goes on to the record's undo.
+        if (edits_.IsHistoryKey(*static_cast<QKeyEvent*>(event)))
+            return true;
+    } else if (edit && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             FormKeyPress(edit);
@@ -135,34 +140,36 @@ bool FormController::eventFilter(QObject* watched, QEvent* event) {
 
 void FormController::UpDownClick() {
     ReadForm();
-    ApplyChange();
+    ApplyChange(ChangeKind::Edit);
 }
 
 void FormController::EditExit() {
     ReadForm();
-    ApplyChange();
+    ApplyChange(ChangeKind::Edit);
 }
 
 void FormController::FormKeyPress(QLineEdit* edit) {
     if (edit->hasFocus())
         form_.FocusNextControl();
     ReadForm();
-    ApplyChange();
+    ApplyChange(ChangeKind::Edit);
 }
 
 void FormController::CheckBoxMouseUp() {
     ReadForm();
     ApplyViewRules();
-    ApplyChange();
+    ApplyChange(ChangeKind::Edit);
 }
 
 void FormController::CheckBoxZakazCteniClick() {
     ReadForm();
     ApplyViewRules();
+    edits_.RecordChange(ChangeKind::Edit);
 }
 
 void FormController::RadioGroupInputClick(int input, int itemIndex) {
     (input == 1 ? state_.block.input1Function : state_.block.input2Function) = uint8_t(itemIndex);
+    edits_.RecordChange(ChangeKind::Edit);
     link_.engine().CheckAutoProgram(form_.controls().miscellaneous.programAfterChange->isChecked());
     ApplyViewRules();
 }
@@ -183,14 +190,14 @@ void FormController::ComboBoxBikeChange() {
     keepSpecial_ = true;
     ApplyPreset(state_.block, keepSpecial_);
     ShowBlock();
-    ApplyChange();
+    ApplyChange(ChangeKind::BikeType);
 }
 
 void FormController::MenuNewClick() {
     if (dialogs_.askYesNoCancel(state_.texts.MsgAskDefaults) != Dialogs::Answer::Yes)
         return;
     ApplyPreset(state_.block, keepSpecial_);
-    ApplyChange();
+    ApplyChange(ChangeKind::New);
     form_.controls().monitor.message->hide();
     form_.controls().monitor.programGauge->hide();
     form_.controls().bike.file->setText(QString());
@@ -205,6 +212,7 @@ void FormController::MenuVerifyClick() {
     ReadForm();
     NormaliseBlock(state_.block, state_.choices);
     ShowBlock();
+    edits_.RecordChange(ChangeKind::Edit);
     link_.engine().StartVerify();
     ApplyLinkStates();
 }
@@ -213,6 +221,7 @@ void FormController::MenuProgramClick() {
     ReadForm();
     NormaliseBlock(state_.block, state_.choices);
     ShowBlock();
+    edits_.RecordChange(ChangeKind::Edit);
     link_.engine().StartProgram();
     ApplyLinkStates();
 }
@@ -254,31 +263,31 @@ void FormController::StepAdvanceClick(Step step) {
     StepAdvance(state_.block, step, wholeMap,
                 {state_.point.tpsRow, state_.point.rpmColumn, state_.point.rpmBelowAxis});
     NormaliseBlock(state_.block, state_.choices);
-    ApplyChange();
+    ApplyChange(ChangeKind::MapTool);
 }
 
 void FormController::CSpinButtonClick(int column, Step step) {
     ReadForm();
     StepSpeedColumn(state_.block, column, step);
-    ApplyChange();
+    ApplyChange(ChangeKind::MapTool);
 }
 
 void FormController::StepServoClick(Step step) {
     ReadForm();
     const bool wholeTable = form_.controls().servo.all->isChecked();
     StepServo(state_.block, step, wholeTable, state_.point.servoColumn);
-    ApplyChange();
+    ApplyChange(ChangeKind::MapTool);
 }
 
 // The captures take the live voltage without reading the form first.
 void FormController::BitBtnTps0Click() {
     if (CaptureTps0(state_.block, link_.live().liveTpsMv))
-        ApplyChange();
+        ApplyChange(ChangeKind::MapTool);
 }
 
 void FormController::BitBtnTps100Click() {
     if (CaptureTps100(state_.block, link_.live().liveTpsMv))
-        ApplyChange();
+        ApplyChange(ChangeKind::MapTool);
 }
 
 } // namespace kx

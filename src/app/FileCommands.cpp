@@ -45,7 +45,7 @@ void FileCommands::MenuOpenClick() {
             // What the editors show is what "Programming after change" sends right after.
             NormaliseBlock(state_.block, state_.choices);
             ClampToEditors(state_.block);
-            refresh_.ApplyChange();
+            refresh_.ApplyChange(ChangeKind::Open);
             form_.controls().bike.file->setText(QString::fromStdString(*path));
             state_.lastFilePath = *path;
         }

@@ -35,7 +35,8 @@ FormController::FormController(TFormHlav& form, FormState& state, SerialPort& po
       files_(form, state, *this, dialogs, link_.engine()),
       printer_(form, state, *this, dialogs, statusPresenter_, link_.engine()),
       binding_(form.controls()), monitorPanel_(form.controls()), viewRules_(form, form.controls()),
-      marker_(form.controls().advance, form.controls().servo) {
+      marker_(form.controls().advance, form.controls().servo),
+      edits_(form, state, *this, dialogs, binding_) {
     timer1_.setInterval(DeviceLink::kTickMs);
     timer1_.setTimerType(Qt::PreciseTimer);
     connect(&timer1_, &QTimer::timeout, this, &FormController::Timer1Timer);
@@ -73,6 +74,7 @@ void FormController::FormCreate() {
     for (QLabel* label : form_.controls().frame.tests)
         label->setVisible(state_.testMode);
     ApplyViewRules();
+    edits_.Start();
     timer1_.start();
 }
 
@@ -151,8 +153,11 @@ void FormController::ShowBlock() {
     ApplyViewRules();
 }
 
-void FormController::ApplyChange() {
+void FormController::ApplyChange(ChangeKind kind) {
     NormaliseBlock(state_.block, state_.choices);
+    // Kept before it is shown: showing can hide the edit that has the focus, and the edit the
+    // focus leaves takes its value as a change of its own, which must not take this one's name.
+    edits_.RecordChange(kind);
     ShowBlock();
     link_.engine().CheckAutoProgram(form_.controls().miscellaneous.programAfterChange->isChecked());
 }
@@ -168,6 +173,7 @@ void FormController::ApplyViewRules() {
     inputs.programAfterChange = controls.miscellaneous.programAfterChange->isChecked();
     viewRules_.Apply(ComputeViewRules(state_.block, inputs));
     heatMap_.Show(state_.block, state_.workbench.heatMap);
+    edits_.ApplyView(inputs.tpsRowsTicked, state_.printView);
 
     const UnitInfo& unit = link_.engine().unitInfo();
     const std::array<QLabel*, 3>& version = controls.bike.unitVersion;
@@ -195,10 +201,14 @@ void FormController::ApplyLanguage() {
     const bool noConnection = form_.controls().frame.connection->isVisibleTo(&form_);
     ApplyLanguageTexts(form_, state_.choices.languageIndex, state_.texts, noConnection);
     ApplyQtDialogLanguage(state_.choices.languageIndex);
+    edits_.ApplyLanguage();
 }
 
 void FormController::showRecord() {
     ShowBlock();
+    // What a read brings is a change like any other, and can be undone.
+    edits_.RecordChange(link_.engine().transferMode() == ModeRead ? ChangeKind::Read
+                                                                  : ChangeKind::Edit);
 }
 
 void FormController::clearFileName() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/EditCommands.h"
 #include "app/FileCommands.h"
 #include "app/FormState.h"
 #include "app/HeatMap.h"
@@ -50,10 +51,11 @@ class FormController : public QObject, private TransferEvents, private FormRefre
     // FormRefresh
     void ReadForm() override;
     void ShowBlock() override;
-    void ApplyChange() override;
+    void ApplyChange(ChangeKind kind) override;
     void ApplyViewRules() override;
 
     const DeviceLink& link() const { return link_; }
+    EditCommands& edits() { return edits_; }
     // The About window, created once after the main window; Help > About shows it.
     void SetAboutWindow(TFormAbout* about) { about_ = about; }
 
@@ -116,6 +118,7 @@ class FormController : public QObject, private TransferEvents, private FormRefre
     ViewRulesApplier viewRules_;
     OperatingPointMarker marker_;
     HeatMap heatMap_{marker_};
+    EditCommands edits_;
     uint32_t telegramsShown_ = 0;
     QTimer timer1_;
     bool keepSpecial_ = false;

@@ -2,6 +2,7 @@
 
 #include "config/AppChoices.h"
 #include "config/ConfigBlock.h"
+#include "config/RecordHistory.h"
 #include "link/OperatingPoint.h"
 #include "store/FormSettings.h"
 #include "texts/MessageTexts.h"
@@ -30,8 +31,9 @@ class FormRefresh {
     virtual void ReadForm() = 0;
     // Puts the record into the editors.
     virtual void ShowBlock() = 0;
-    // Normalises and shows the record, and programs the unit when asked to after every change.
-    virtual void ApplyChange() = 0;
+    // Normalises and shows the record, keeps it for undo as a change of `kind`, and programs the
+    // unit when asked to after every change.
+    virtual void ApplyChange(ChangeKind kind) = 0;
     virtual void ApplyViewRules() = 0;
     // Brings the status label, the gauges and the monitor up to the link.
     virtual void ApplyLinkStates() = 0;

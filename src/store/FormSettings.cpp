@@ -50,10 +50,14 @@ const std::string kWorkbenchSection = "KX_FLAM3_WORKBENCH";
 
 void LoadWorkbenchSettings(const IniFile& ini, WorkbenchSettings& settings) {
     settings.heatMap = ini.Integer(kWorkbenchSection, "HeatMap", settings.heatMap) != 0;
+    const long step = ini.Integer(kWorkbenchSection, "CellStep", settings.cellStep);
+    if (step >= 1 && step <= WorkbenchSettings::kLargestCellStep)
+        settings.cellStep = int(step);
 }
 
 void SaveWorkbenchSettings(IniFile& ini, const WorkbenchSettings& settings) {
     ini.SetInteger(kWorkbenchSection, "HeatMap", settings.heatMap ? 1 : 0);
+    ini.SetInteger(kWorkbenchSection, "CellStep", settings.cellStep);
 }
 
 } // namespace kx

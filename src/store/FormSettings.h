@@ -23,7 +23,10 @@ struct FormSettings {
 // The tool's settings beyond the window's own, in a section of their own so that FORM_HLAV keeps
 // exactly the keys it always had.
 struct WorkbenchSettings {
+    static constexpr int kLargestCellStep = 10; // degrees
+
     bool heatMap = false;
+    int cellStep = 1; // degrees a raise or lower of the selected cells moves them, 1..10
 };
 
 void LoadWorkbenchSettings(const IniFile& ini, WorkbenchSettings& settings);

@@ -20,6 +20,9 @@ class Dialogs {
     // The file dialogs for configuration files; nothing when the user cancels.
     virtual std::optional<std::string> askSaveFile(const std::string& initialPath) = 0;
     virtual std::optional<std::string> askOpenFile(const std::string& initialPath) = 0;
+    // A whole number within minimum..maximum, starting at value; nothing when the user cancels.
+    virtual std::optional<int> askNumber(const std::string& question, int value, int minimum,
+                                         int maximum) = 0;
     // Hands a document to the desktop's viewer; false when nothing could open it.
     virtual bool openDocument(const std::string& path) = 0;
 };

@@ -7,6 +7,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 
+#include <algorithm>
+
 namespace kx {
 
 namespace {
@@ -73,6 +75,11 @@ void EditorBinding::ShowBlock(const ConfigBlock& block) const {
     SelectButton(input2_, block.input2Function);
     for (const SpinControl& spin : spins_)
         spin.upDown->setPosition(ShownFromStored(spin.field->scale, block[spin.field->offset]));
+}
+
+bool EditorBinding::EditsPending() const {
+    return std::any_of(spins_.cbegin(), spins_.cend(),
+                       [](const SpinControl& spin) { return spin.upDown->editPending(); });
 }
 
 } // namespace kx

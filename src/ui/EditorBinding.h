@@ -24,6 +24,8 @@ class EditorBinding {
     // Sets every control from the record without running any control's own change handling.
     // A value a spinner cannot hold is shown clamped; the record keeps it until the next reading.
     void ShowBlock(const ConfigBlock& block) const;
+    // Some edit holds typing that no reading has taken yet.
+    bool EditsPending() const;
 
   private:
     struct SpinControl {

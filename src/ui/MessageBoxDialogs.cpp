@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QUrl>
 
@@ -32,6 +33,17 @@ Dialogs::Answer MessageBoxDialogs::askYesNoCancel(const std::string& text) {
     return button == QMessageBox::Yes  ? Answer::Yes
            : button == QMessageBox::No ? Answer::No
                                        : Answer::Cancel;
+}
+
+std::optional<int> MessageBoxDialogs::askNumber(const std::string& question, int value, int minimum,
+                                                int maximum) {
+    bool ok = false;
+    const int number =
+        QInputDialog::getInt(window_, window_->windowTitle(), QString::fromStdString(question),
+                             value, minimum, maximum, 1, &ok);
+    if (!ok)
+        return std::nullopt;
+    return number;
 }
 
 } // namespace kx

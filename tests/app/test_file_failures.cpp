@@ -115,7 +115,7 @@ void FileFailuresTest::impossibleFileProgramsWhatTheEditorsShow() {
     FormBench b(false);
     b.port.answerLikeUnit();
     b.get<QCheckBox>("CheckBoxProgHned")->setChecked(true);
-    b.controller.ApplyChange(); // the first check after ticking programs once
+    b.controller.ApplyChange(ChangeKind::Edit); // the first check after ticking programs once
     TickUntilIdle(b);
 
     b.dialogs.fileAnswer = path.toStdString();

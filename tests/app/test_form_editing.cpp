@@ -123,7 +123,7 @@ void FormEditingTest::everySpinFieldChangesOnlyItsOwnByte() {
     for (const auto& [input1, input2] : {std::pair{4, 3}, std::pair{2, 0}}) {
         b.state.block.input1Function = uint8_t(input1);
         b.state.block.input2Function = uint8_t(input2);
-        b.controller.ApplyChange();
+        b.controller.ApplyChange(ChangeKind::Edit);
         for (const SpinFieldSpec& field : SpinFields()) {
             auto* edit = b.form.findChild<QLineEdit*>(QString::fromStdString(field.editName()));
             if (field.isCompensation() || !edit->isEnabled())

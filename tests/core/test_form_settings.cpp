@@ -76,15 +76,25 @@ class FormSettingsTest : public QObject {
         WorkbenchSettings settings;
         LoadWorkbenchSettings(ini, settings);
         QVERIFY(!settings.heatMap);
+        QCOMPARE(settings.cellStep, 1);
         settings.heatMap = true;
+        settings.cellStep = 4;
         SaveWorkbenchSettings(ini, settings);
-        QCOMPARE(Saved(ini),
-                 std::string("[FORM_HLAV]\nLeft=5\n\n[KX_FLAM3_WORKBENCH]\nHeatMap=1\n"));
+        QCOMPARE(Saved(ini), std::string("[FORM_HLAV]\nLeft=5\n\n[KX_FLAM3_WORKBENCH]\nHeatMap=1\n"
+                                         "CellStep=4\n"));
         WorkbenchSettings back;
         LoadWorkbenchSettings(ini, back);
         QVERIFY(back.heatMap);
-        LoadWorkbenchSettings(Parsed("[kx_flam3_workbench]\nHeatMap=junk\n"), back);
+        QCOMPARE(back.cellStep, 4);
+        LoadWorkbenchSettings(Parsed("[kx_flam3_workbench]\nHeatMap=junk\nCellStep=junk\n"), back);
         QVERIFY(back.heatMap); // a bad value keeps what there was
+        QCOMPARE(back.cellStep, 4);
+        // A step outside what the step question offers is no step the menu may show.
+        for (const char* step : {"0", "-2", "11", "300"}) {
+            LoadWorkbenchSettings(Parsed(std::string("[KX_FLAM3_WORKBENCH]\nCellStep=") + step),
+                                  back);
+            QCOMPARE(back.cellStep, 4);
+        }
     }
 };
 

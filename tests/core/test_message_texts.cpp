@@ -1,4 +1,5 @@
 #include "texts/MessageTexts.h"
+#include "texts/WorkbenchTexts.h"
 
 #include <QByteArray>
 #include <QString>
@@ -72,6 +73,7 @@ class TestMessageTexts : public QObject {
     Q_OBJECT
 
   private slots:
+    void workbenchTextsKeepTheirPlaceholders();
     void entryText_data();
     void entryText();
     void pickupErrorIsFortyCharacters_data();
@@ -220,6 +222,36 @@ void TestMessageTexts::unknownLanguageFallsBackToEnglish() {
     kx::LoadMessageTexts(texts, uint8_t(language));
     CompareAll(texts, Loaded(uint8_t(English)));
     QCOMPARE(QByteArray::fromStdString(texts.MsgReadError), QByteArray("Read error!"));
+}
+
+// Every language fills in the same "%1".. as English, or a caption would show a bare "%2" or
+// lose the number the user needs.
+void TestMessageTexts::workbenchTextsKeepTheirPlaceholders() {
+    const auto placeholders = [](const std::string& text) {
+        QStringList found;
+        const QString q = QString::fromStdString(text);
+        for (int n = 1; n <= 9; ++n) {
+            if (q.contains(QString("%%1").arg(n)))
+                found << QString::number(n);
+        }
+        return found;
+    };
+    auto check = [&](const std::string& english, const std::string& other, const char* what) {
+        QVERIFY2(!other.empty(), what);
+        QCOMPARE(placeholders(other), placeholders(english));
+        QVERIFY2(QString::fromStdString(other).count('&') <= 1, other.c_str());
+    };
+    for (int text = 0; text < kx::kWorkbenchTexts; ++text) {
+        const std::string english = kx::WorkbenchTextIn(kx::WorkbenchText(text), English);
+        for (uint8_t language = German; language <= Czech; ++language) {
+            check(english, kx::WorkbenchTextIn(kx::WorkbenchText(text), language), english.c_str());
+        }
+    }
+    for (int kind = 0; kind < kx::kChangeKinds; ++kind) {
+        for (uint8_t language = English; language <= Czech; ++language) {
+            QVERIFY(!kx::ChangeKindText(kx::ChangeKind(kind), language).empty());
+        }
+    }
 }
 
 QTEST_APPLESS_MAIN(TestMessageTexts)

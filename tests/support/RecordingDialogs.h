@@ -2,6 +2,7 @@
 
 #include "ui/Dialogs.h"
 
+#include <array>
 #include <functional>
 #include <optional>
 #include <string>
@@ -32,6 +33,13 @@ class RecordingDialogs : public Dialogs {
         return fileAnswer;
     }
 
+    std::optional<int> askNumber(const std::string& question, int value, int minimum,
+                                 int maximum) override {
+        questions.push_back(question);
+        numberAsked = {value, minimum, maximum};
+        return numberAnswer;
+    }
+
     bool openDocument(const std::string& path) override {
         openedDocuments.push_back(path);
         return openSucceeds;
@@ -47,6 +55,8 @@ class RecordingDialogs : public Dialogs {
     // Runs inside showMessage, as the user's time in front of the open box.
     std::function<void()> whileShown;
     std::vector<std::string> questions;
+    std::optional<int> numberAnswer;  // the number "typed", nothing for Cancel
+    std::array<int, 3> numberAsked{}; // the start value and the range of the last number asked
 };
 
 } // namespace kx

@@ -37,20 +37,48 @@ struct SpinField {
     UpDown* upDown = nullptr;
 };
 
+// The Edit menu: undo and redo of every change of the record, and the commands on the block of
+// map cells selected. Its captions come with the language; the block's keys work while the focus
+// is on the map page, so a key pressed elsewhere never changes cells the user does not see.
+struct EditActions {
+    QMenu* menu = nullptr;                 // MenuEdit
+    QAction* undo = nullptr;               // MenuUndo
+    QAction* redo = nullptr;               // MenuRedo
+    QAction* copy = nullptr;               // MenuCopyCells
+    QAction* paste = nullptr;              // MenuPasteCells
+    QAction* selectMap = nullptr;          // MenuSelectMap
+    QAction* raise = nullptr;              // MenuRaiseCells
+    QAction* lower = nullptr;              // MenuLowerCells
+    QAction* setValue = nullptr;           // MenuSetCells
+    QAction* scale = nullptr;              // MenuScaleCells
+    QAction* interpolateRows = nullptr;    // MenuInterpolateRows
+    QAction* interpolateColumns = nullptr; // MenuInterpolateColumns
+    QAction* interpolateBoth = nullptr;    // MenuInterpolateBoth
+    QAction* smooth = nullptr;             // MenuSmoothCells
+    QAction* step = nullptr;               // MenuCellStep
+
+    // Every command on the selected cells, in menu order.
+    std::array<QAction*, 12> cellCommands() const {
+        return {copy,  paste,           selectMap,          raise,           lower,  setValue,
+                scale, interpolateRows, interpolateColumns, interpolateBoth, smooth, step};
+    }
+};
+
 // The menu items that start commands.
 struct MenuActions {
-    QAction* newFile = nullptr;                       // MenuNew
-    QAction* open = nullptr;                          // MenuOpen
-    QAction* save = nullptr;                          // MenuSave
-    QAction* print = nullptr;                         // MenuPrint
-    QAction* printAll = nullptr;                      // MenuPrintAll
-    QAction* exit = nullptr;                          // MenuExit
-    QAction* read = nullptr;                          // MenuRead
-    QAction* verify = nullptr;                        // MenuVerify
-    QAction* program = nullptr;                       // MenuProgram
-    QAction* advanceMinus = nullptr;                  // AdvanceMinus
-    QAction* advancePlus = nullptr;                   // AdvancePlus
-    QAction* heatMap = nullptr;                       // MenuHeatMap, checkable
+    QAction* newFile = nullptr;      // MenuNew
+    QAction* open = nullptr;         // MenuOpen
+    QAction* save = nullptr;         // MenuSave
+    QAction* print = nullptr;        // MenuPrint
+    QAction* printAll = nullptr;     // MenuPrintAll
+    QAction* exit = nullptr;         // MenuExit
+    QAction* read = nullptr;         // MenuRead
+    QAction* verify = nullptr;       // MenuVerify
+    QAction* program = nullptr;      // MenuProgram
+    QAction* advanceMinus = nullptr; // AdvanceMinus
+    QAction* advancePlus = nullptr;  // AdvancePlus
+    QAction* heatMap = nullptr;      // MenuHeatMap, checkable
+    EditActions edit;
     std::array<QAction*, kLanguageCount> languages{}; // kLanguageMenuItems, in language order
     QAction* contents = nullptr;                      // MenuContens
     QAction* about = nullptr;                         // MenuAbout

@@ -5,7 +5,9 @@
 #include "ui/widgets/FittingLabel.h"
 #include "ui/widgets/Picture.h"
 
+#include <QAction>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QLabel>
 #include <QMainWindow>
 #include <QStatusBar>
@@ -215,6 +217,11 @@ FormControls BuildFormLayout(QMainWindow* form) {
     frame.connection = MakeAlarmLabel("LabelSpojeni", "No Connection", client, 23);
     frame.connection->setContentsMargins(6, 2, 6, 2);
     frame.pages = BuildPages(client, controls);
+    // The block's keys act where the map is, and only there.
+    for (QAction* command : frame.menu.edit.cellCommands()) {
+        command->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        controls.advance.group->addAction(command);
+    }
 
     auto* grid = new QGridLayout(client);
     grid->setContentsMargins(6, 4, 6, 4);

@@ -59,6 +59,29 @@ QToolButton* AddGlyphButton(QWidget* parent, const char* name, const QIcon& icon
     return button;
 }
 
+void BuildEditMenu(QMenuBar* bar, EditActions& edit) {
+    edit.menu = AddMenu(bar, "MenuEdit", QString());
+    QMenu* menu = edit.menu;
+    edit.undo = AddItem(menu, "MenuUndo", QString(), QKeySequence::Undo);
+    edit.redo = AddItem(menu, "MenuRedo", QString());
+    edit.redo->setShortcuts({QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")});
+    AddSeparator(menu, "MenuEditSeparator1");
+    edit.copy = AddItem(menu, "MenuCopyCells", QString(), QKeySequence("Ctrl+C"));
+    edit.paste = AddItem(menu, "MenuPasteCells", QString(), QKeySequence("Ctrl+V"));
+    edit.selectMap = AddItem(menu, "MenuSelectMap", QString(), QKeySequence("Ctrl+A"));
+    AddSeparator(menu, "MenuEditSeparator2");
+    edit.raise = AddItem(menu, "MenuRaiseCells", QString(), QKeySequence("+"));
+    edit.lower = AddItem(menu, "MenuLowerCells", QString(), QKeySequence("-"));
+    edit.setValue = AddItem(menu, "MenuSetCells", QString(), QKeySequence("="));
+    edit.scale = AddItem(menu, "MenuScaleCells", QString(), QKeySequence("*"));
+    edit.interpolateRows = AddItem(menu, "MenuInterpolateRows", QString());
+    edit.interpolateColumns = AddItem(menu, "MenuInterpolateColumns", QString());
+    edit.interpolateBoth = AddItem(menu, "MenuInterpolateBoth", QString(), QKeySequence("Ctrl+I"));
+    edit.smooth = AddItem(menu, "MenuSmoothCells", QString(), QKeySequence("Ctrl+M"));
+    AddSeparator(menu, "MenuEditSeparator3");
+    edit.step = AddItem(menu, "MenuCellStep", QString());
+}
+
 } // namespace
 
 void BuildMenu(QMainWindow* form, FrameControls& frame) {
@@ -77,6 +100,8 @@ void BuildMenu(QMainWindow* form, FrameControls& frame) {
     frame.menu.printAll = AddItem(file, "MenuPrintAll", "Print all");
     AddSeparator(file, "N4");
     frame.menu.exit = AddItem(file, "MenuExit", "E&xit", {}, "Exit|End of program");
+
+    BuildEditMenu(bar, frame.menu.edit);
 
     // The port items are added at start-up, one per port number.
     frame.comMenu = AddMenu(bar, "MenuCom", "&Com");

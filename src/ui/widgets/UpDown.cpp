@@ -57,6 +57,10 @@ void UpDown::setPosition(int position) {
         edit_->setText(formatted(position_));
 }
 
+bool UpDown::editPending() const {
+    return edit_ && edit_->text() != formatted(position_);
+}
+
 void UpDown::takeEditText() {
     if (!edit_)
         return;

@@ -34,6 +34,8 @@ class UpDown : public QWidget {
     // anything else leaves the position as it was.
     void takeEditText();
     QString formatted(int value) const;
+    // The edit shows something else than the position: typing not yet taken.
+    bool editPending() const;
 
     // As a click on an arrow: one increment within the range, then clicked().
     void step(int direction);
