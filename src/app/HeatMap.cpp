@@ -13,30 +13,44 @@ QColor ToColour(Rgb rgb) {
     return QColor(rgb.red, rgb.green, rgb.blue);
 }
 
+// Each value on the scale from the lowest to the highest value from `usedFrom` on, with digits
+// that read well on it.
+template <typename Values, typename Colours>
+void ColourBy(const Values& values, typename Values::const_iterator usedFrom, Colours& colours) {
+    const auto [lowest, highest] = std::minmax_element(usedFrom, values.end());
+    for (size_t i = 0; i < values.size(); ++i) {
+        const Rgb background = HeatColour(values[i], *lowest, *highest);
+        colours[i] = {ToColour(background), ToColour(TextColourOn(background))};
+    }
+}
+
 } // namespace
 
 void HeatMap::Show(const ConfigBlock& block, bool shown) {
     if (!shown) {
-        if (shownMap_)
+        if (shown_) {
             marker_.SetMapColours({});
-        shownMap_.reset();
+            marker_.SetServoColours({});
+        }
+        shown_.reset();
         return;
     }
-    Map map;
-    std::copy(std::begin(block.advance), std::end(block.advance), map.begin());
-    const bool allRows = block.tpsMapa != 0;
-    if (shownMap_ == map && shownRows_ == allRows)
+    Shown now;
+    std::copy(std::begin(block.advance), std::end(block.advance), now.map.begin());
+    std::copy(std::begin(block.servoMv), std::end(block.servoMv), now.servo.begin());
+    now.allRows = block.tpsMapa != 0;
+    if (shown_ == now)
         return;
-    const auto used = allRows ? map.begin() : map.begin() + MapIndex(kMapRows - 1, 0);
-    const auto [lowest, highest] = std::minmax_element(used, map.end());
-    OperatingPointMarker::MapColours colours;
-    for (size_t cell = 0; cell < map.size(); ++cell) {
-        const Rgb background = HeatColour(map[cell], *lowest, *highest);
-        colours[cell] = {ToColour(background), ToColour(TextColourOn(background))};
+    OperatingPointMarker::MapColours map;
+    ColourBy(now.map, now.allRows ? now.map.begin() : now.map.begin() + MapIndex(kMapRows - 1, 0),
+             map);
+    marker_.SetMapColours(map);
+    if (!shown_ || shown_->servo != now.servo) {
+        OperatingPointMarker::ServoColours servo;
+        ColourBy(now.servo, now.servo.cbegin(), servo);
+        marker_.SetServoColours(servo);
     }
-    marker_.SetMapColours(colours);
-    shownMap_ = map;
-    shownRows_ = allRows;
+    shown_ = now;
 }
 
 } // namespace kx

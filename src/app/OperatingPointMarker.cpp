@@ -31,6 +31,17 @@ void SetMark(QLabel* label, bool marked) {
               marked ? Lime() : TFormHlav::ColourOf(Colour::ButtonFace, QPalette()));
 }
 
+// The marked edit is lime with the editor's dark digits, whatever the heat map says.
+void PaintEdit(QLineEdit* edit, const OperatingPointMarker::CellColours& own, bool marked) {
+    const QPalette standard;
+    const bool coloured = own.background.isValid() && !marked;
+    SetColour(edit, QPalette::Base,
+              marked     ? Lime()
+              : coloured ? own.background
+                         : TFormHlav::ColourOf(Colour::Window, standard));
+    SetColour(edit, QPalette::Text, coloured ? own.text : standard.color(QPalette::Text));
+}
+
 bool IsMapCell(const OperatingPoint& point) {
     return !point.rpmBelowAxis;
 }
@@ -45,9 +56,10 @@ void OperatingPointMarker::Mark(const OperatingPoint& point) {
     } else {
         // First tick: bring every control to its unmarked colour once.
         for (size_t i = 0; i < kAxisPoints; ++i) {
-            for (QLineEdit* edit : {advance_.axis[i].edit, servo_.rpm[i].edit, servo_.mv[i].edit})
+            for (QLineEdit* edit : {advance_.axis[i].edit, servo_.rpm[i].edit})
                 SetMark(edit, false);
             SetMark(advance_.rowLabels[i], false);
+            PaintServoPosition(int(i), false);
         }
         for (int cell = 0; cell < kMapRows * kMapColumns; ++cell)
             PaintCell(cell, false);
@@ -64,6 +76,12 @@ void OperatingPointMarker::SetMapColours(const MapColours& colours) {
         PaintCell(cell, cell == markedCell);
 }
 
+void OperatingPointMarker::SetServoColours(const ServoColours& colours) {
+    servoColours_ = colours;
+    for (int i = 0; i < kAxisPoints; ++i)
+        PaintServoPosition(i, marked_ && marked_->servoColumn == i);
+}
+
 void OperatingPointMarker::Paint(const OperatingPoint& point, bool marked) {
     if (IsMapCell(point)) {
         SetMark(advance_.axis[point.rpmColumn].edit, marked);
@@ -71,20 +89,15 @@ void OperatingPointMarker::Paint(const OperatingPoint& point, bool marked) {
     }
     SetMark(advance_.rowLabels[point.tpsRow], marked);
     SetMark(servo_.rpm[point.servoColumn].edit, marked);
-    SetMark(servo_.mv[point.servoColumn].edit, marked);
+    PaintServoPosition(point.servoColumn, marked);
 }
 
-// The marked cell is lime with the editor's dark digits, whatever the heat map says.
 void OperatingPointMarker::PaintCell(int index, bool marked) {
-    QLineEdit* edit = advance_.cells[size_t(index)].edit;
-    const CellColours& own = mapColours_[size_t(index)];
-    const QPalette standard;
-    const bool coloured = own.background.isValid() && !marked;
-    SetColour(edit, QPalette::Base,
-              marked     ? Lime()
-              : coloured ? own.background
-                         : TFormHlav::ColourOf(Colour::Window, standard));
-    SetColour(edit, QPalette::Text, coloured ? own.text : standard.color(QPalette::Text));
+    PaintEdit(advance_.cells[size_t(index)].edit, mapColours_[size_t(index)], marked);
+}
+
+void OperatingPointMarker::PaintServoPosition(int index, bool marked) {
+    PaintEdit(servo_.mv[size_t(index)].edit, servoColours_[size_t(index)], marked);
 }
 
 } // namespace kx

@@ -205,6 +205,8 @@ void LiveTuningTest::heatMapUnderTheLiveMark() {
     TuningBench b;
     for (int cell = 0; cell < kMapRows * kMapColumns; ++cell)
         b.state.block.advance[cell] = uint8_t(cell % kMapColumns * 5); // 0 .. 45 across
+    for (int i = 0; i < kAxisPoints; ++i)
+        b.state.block.servoMv[i] = uint8_t(50 + 15 * i);
     b.controller.ShowBlock();
     b.engineAt(4000, 50);
     const std::vector<QString> marked = b.markedControls();
@@ -239,8 +241,23 @@ void LiveTuningTest::heatMapUnderTheLiveMark() {
     QCOMPARE(cellColour(0, QPalette::Base), heat(60, 0, 60));
     QCOMPARE(cellColour(9, QPalette::Base), heat(45, 0, 60));
 
+    // The servo positions on a scale of their own; the live servo column keeps its lime.
+    auto position = [&b](int i) {
+        return b.get<QLineEdit>(qPrintable(QString("EditNapPriv%1").arg(i + 1)))->palette().color(
+            QPalette::Base);
+    };
+    const auto servo = std::minmax_element(std::begin(b.state.block.servoMv),
+                                           std::end(b.state.block.servoMv));
+    const int live = b.state.point.servoColumn;
+    for (int i = 0; i < kAxisPoints; ++i) {
+        QCOMPARE(position(i), i == live ? kLime
+                                        : heat(b.state.block.servoMv[i], *servo.first,
+                                               *servo.second));
+    }
+
     b.form.findChild<QAction*>("MenuHeatMap")->trigger();
     QCOMPARE(cellColour(9, QPalette::Base), QColor(Qt::white));
+    QCOMPARE(position(live == 0 ? 1 : 0), QColor(Qt::white));
 }
 
 QTEST_MAIN(LiveTuningTest)
