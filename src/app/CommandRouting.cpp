@@ -23,6 +23,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QToolButton>
 
 #include <tuple>
@@ -92,6 +93,11 @@ void FormController::ConnectCommands() {
         state_.workbench.heatMap = shown;
         heatMap_.Show(state_.block, shown);
     });
+    connect(menu.curve, &QAction::triggered, this, [this](bool shown) {
+        state_.workbench.curve = shown;
+        ShowCurves();
+    });
+    connect(controls.frame.pages, &QTabWidget::currentChanged, this, &FormController::ShowCurves);
     for (int column = 0; column < kMapColumns; ++column) {
         SpinButton* spin = advance.columnButtons[size_t(column)];
         connect(spin, &SpinButton::downClicked, this,

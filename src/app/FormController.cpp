@@ -36,7 +36,7 @@ FormController::FormController(TFormHlav& form, FormState& state, SerialPort& po
       printer_(form, state, *this, dialogs, statusPresenter_, link_.engine()),
       binding_(form.controls()), monitorPanel_(form.controls()), viewRules_(form, form.controls()),
       marker_(form.controls().advance, form.controls().servo),
-      edits_(form, state, *this, dialogs, binding_) {
+      edits_(form, state, *this, dialogs, binding_), curves_(form.controls()) {
     timer1_.setInterval(DeviceLink::kTickMs);
     timer1_.setTimerType(Qt::PreciseTimer);
     connect(&timer1_, &QTimer::timeout, this, &FormController::Timer1Timer);
@@ -55,6 +55,7 @@ void FormController::FormCreate() {
         PlaceOnFirstStart(form_, screen->availableGeometry());
     settings_.LoadSettings(ports_);
     form_.controls().frame.menu.heatMap->setChecked(state_.workbench.heatMap);
+    form_.controls().frame.menu.curve->setChecked(state_.workbench.curve);
     ApplyCommandLineLanguage();
     NormaliseBlock(state_.block, state_.choices);
     // The saved copy is a file like any other: a hand-edited one must not reach the unit unseen.
@@ -87,6 +88,7 @@ void FormController::Timer1Timer() {
     state_.point = TrackOperatingPoint(state_.block, live.liveRpm, live.liveTpsPercent,
                                        form_.controls().advance.tpsRows->isChecked());
     marker_.Mark(state_.point);
+    curves_.MarkLive(live, link_.monitor(), link_.telegramCount() > 0 && !link_.connectionLost());
     FinishPendingClose();
 }
 
@@ -174,12 +176,19 @@ void FormController::ApplyViewRules() {
     viewRules_.Apply(ComputeViewRules(state_.block, inputs));
     heatMap_.Show(state_.block, state_.workbench.heatMap);
     edits_.ApplyView(inputs.tpsRowsTicked, state_.printView);
+    ShowCurves();
 
     const UnitInfo& unit = link_.engine().unitInfo();
     const std::array<QLabel*, 3>& version = controls.bike.unitVersion;
     version[0]->setText(QString::fromStdString(unit.unitVersionText));
     version[1]->setText(QString::fromStdString(unit.unitDateText));
     version[2]->setText(QString::fromStdString(unit.unitTimeText));
+}
+
+void FormController::ShowCurves() {
+    // Not on paper: the printout is the record's pages.
+    curves_.Show(state_.block, state_.workbench.curve && !state_.printView,
+                 state_.choices.languageIndex);
 }
 
 void FormController::OpenPort() {

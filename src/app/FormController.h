@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/CurvePanel.h"
 #include "app/EditCommands.h"
 #include "app/FileCommands.h"
 #include "app/FormState.h"
@@ -75,6 +76,7 @@ class FormController : public QObject, private TransferEvents, private FormRefre
     void OpenPort();
     void ApplyCommandLineLanguage();
     void ApplyLanguage();
+    void ShowCurves();
     void ShowQueuedMessage(const std::string& text);
     // Writing the record into the unit, or checking what was just written.
     bool ProgramRunning() const;
@@ -119,6 +121,7 @@ class FormController : public QObject, private TransferEvents, private FormRefre
     OperatingPointMarker marker_;
     HeatMap heatMap_{marker_};
     EditCommands edits_;
+    CurvePanel curves_;
     uint32_t telegramsShown_ = 0;
     QTimer timer1_;
     bool keepSpecial_ = false;

@@ -45,18 +45,31 @@ void SaveFormSettings(IniFile& ini, const FormSettings& settings) {
 }
 
 namespace {
+
 const std::string kWorkbenchSection = "KX_FLAM3_WORKBENCH";
+
+// The switches of the Tools menu, 1 for on.
+const struct {
+    const char* key;
+    bool WorkbenchSettings::*member;
+} kWorkbenchSwitches[] = {{"HeatMap", &WorkbenchSettings::heatMap},
+                          {"Curve", &WorkbenchSettings::curve}};
+
 } // namespace
 
 void LoadWorkbenchSettings(const IniFile& ini, WorkbenchSettings& settings) {
-    settings.heatMap = ini.Integer(kWorkbenchSection, "HeatMap", settings.heatMap) != 0;
+    for (const auto& entry : kWorkbenchSwitches) {
+        bool& on = settings.*entry.member;
+        on = ini.Integer(kWorkbenchSection, entry.key, on) != 0;
+    }
     const long step = ini.Integer(kWorkbenchSection, "CellStep", settings.cellStep);
     if (step >= 1 && step <= WorkbenchSettings::kLargestCellStep)
         settings.cellStep = int(step);
 }
 
 void SaveWorkbenchSettings(IniFile& ini, const WorkbenchSettings& settings) {
-    ini.SetInteger(kWorkbenchSection, "HeatMap", settings.heatMap ? 1 : 0);
+    for (const auto& entry : kWorkbenchSwitches)
+        ini.SetInteger(kWorkbenchSection, entry.key, settings.*entry.member ? 1 : 0);
     ini.SetInteger(kWorkbenchSection, "CellStep", settings.cellStep);
 }
 

@@ -26,7 +26,8 @@ struct WorkbenchSettings {
     static constexpr int kLargestCellStep = 10; // degrees
 
     bool heatMap = false;
-    int cellStep = 1; // degrees a raise or lower of the selected cells moves them, 1..10
+    bool curve = false; // the advance (or servo) curve in the live column
+    int cellStep = 1;   // degrees a raise or lower of the selected cells moves them, 1..10
 };
 
 void LoadWorkbenchSettings(const IniFile& ini, WorkbenchSettings& settings);

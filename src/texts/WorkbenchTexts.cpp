@@ -77,6 +77,15 @@ const Translations kTexts[] = {
      "Collé. %1 valeurs étaient hors de 0..60\u00B0 et ont été ramenées à la limite la plus "
      "proche.",
      "Vloženo. %1 hodnot bylo mimo 0..60\u00B0 a bylo nastaveno na nejbližší mez."},
+    {"Advance &curve", "Zünd&kurve", "&Courbe d'avance", "&Křivka předstihu"},
+    {"Advance curve|Draw the advance map, on the servo page the servo table, over engine speed",
+     "Zündkurve|Die Zündkarte, auf der Servoseite die Servotabelle, über der Drehzahl zeichnen",
+     "Courbe d'avance|Tracer la carte d'avance, sur la page servo la table du servo, selon le "
+     "régime",
+     "Křivka předstihu|Vykreslit mapu předstihu, na stránce serva tabulku serva, podle otáček"},
+    {"Engine speed [rpm]", "Drehzahl [U/min]", "Régime [tr/min]", "Otáčky [ot/min]"},
+    {"Advance [\u00B0]", "Vorzündung [\u00B0]", "Avance [\u00B0]", "Předstih [\u00B0]"},
+    {"Servo [mV]", "Servo [mV]", "Servo [mV]", "Servo [mV]"},
 };
 static_assert(std::size(kTexts) == kWorkbenchTexts, "one entry per WorkbenchText");
 

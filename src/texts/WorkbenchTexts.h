@@ -37,8 +37,13 @@ enum class WorkbenchText : uint8_t {
     PasteNotANumber, // %1 row, %2 column, %3 what is there
     PasteTooLarge,   // %1 × %2 on the clipboard, %3 × %4 room from the selected cell
     PasteClamped,    // %1 how many values
+    Curve,           // the Tools menu item
+    CurveHint,
+    CurveSpeed, // the curves' axis titles
+    CurveAdvance,
+    CurveServo,
 };
-constexpr int kWorkbenchTexts = int(WorkbenchText::PasteClamped) + 1;
+constexpr int kWorkbenchTexts = int(WorkbenchText::CurveServo) + 1;
 
 // In the language of languageIndex (0 English, 1 German, 2 French, 3 Czech; others English).
 std::string WorkbenchTextIn(WorkbenchText text, uint8_t languageIndex);

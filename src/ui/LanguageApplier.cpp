@@ -75,11 +75,17 @@ void ApplyLanguageTexts(TFormHlav& form, uint8_t languageIndex, const MessageTex
     const FormControls& controls = form.controls();
     for (int i = 0; i < kLanguageCount; ++i)
         controls.frame.menu.languages[size_t(i)]->setChecked(i == languageIndex);
-    QAction* heatMap = controls.frame.menu.heatMap;
-    heatMap->setText(
-        QString::fromStdString(WorkbenchTextIn(WorkbenchText::HeatMap, languageIndex)));
-    SetHint(heatMap,
-            QString::fromStdString(WorkbenchTextIn(WorkbenchText::HeatMapHint, languageIndex)));
+    const struct {
+        QAction* action;
+        WorkbenchText caption;
+        WorkbenchText hint;
+    } switches[] = {
+        {controls.frame.menu.heatMap, WorkbenchText::HeatMap, WorkbenchText::HeatMapHint},
+        {controls.frame.menu.curve, WorkbenchText::Curve, WorkbenchText::CurveHint}};
+    for (const auto& item : switches) {
+        item.action->setText(QString::fromStdString(WorkbenchTextIn(item.caption, languageIndex)));
+        SetHint(item.action, QString::fromStdString(WorkbenchTextIn(item.hint, languageIndex)));
+    }
 
     for (const ControlText& entry : LanguageTexts(languageIndex, messages)) {
         const QString name = QString::fromStdString(entry.control);

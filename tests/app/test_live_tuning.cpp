@@ -243,16 +243,16 @@ void LiveTuningTest::heatMapUnderTheLiveMark() {
 
     // The servo positions on a scale of their own; the live servo column keeps its lime.
     auto position = [&b](int i) {
-        return b.get<QLineEdit>(qPrintable(QString("EditNapPriv%1").arg(i + 1)))->palette().color(
-            QPalette::Base);
+        return b.get<QLineEdit>(qPrintable(QString("EditNapPriv%1").arg(i + 1)))
+            ->palette()
+            .color(QPalette::Base);
     };
-    const auto servo = std::minmax_element(std::begin(b.state.block.servoMv),
-                                           std::end(b.state.block.servoMv));
+    const auto servo =
+        std::minmax_element(std::begin(b.state.block.servoMv), std::end(b.state.block.servoMv));
     const int live = b.state.point.servoColumn;
     for (int i = 0; i < kAxisPoints; ++i) {
-        QCOMPARE(position(i), i == live ? kLime
-                                        : heat(b.state.block.servoMv[i], *servo.first,
-                                               *servo.second));
+        QCOMPARE(position(i),
+                 i == live ? kLime : heat(b.state.block.servoMv[i], *servo.first, *servo.second));
     }
 
     b.form.findChild<QAction*>("MenuHeatMap")->trigger();

@@ -24,6 +24,7 @@ class QPushButton;
 class QStatusBar;
 class QTabWidget;
 class QToolButton;
+class QWidget;
 
 namespace kx {
 
@@ -78,6 +79,7 @@ struct MenuActions {
     QAction* advanceMinus = nullptr; // AdvanceMinus
     QAction* advancePlus = nullptr;  // AdvancePlus
     QAction* heatMap = nullptr;      // MenuHeatMap, checkable
+    QAction* curve = nullptr;        // MenuCurve, checkable
     EditActions edit;
     std::array<QAction*, kLanguageCount> languages{}; // kLanguageMenuItems, in language order
     QAction* contents = nullptr;                      // MenuContens
@@ -130,6 +132,7 @@ struct MonitorControls {
     QLabel* killSwitch = nullptr;         // LabelKillSwitch
     QLabel* message = nullptr;            // LabelHlaseni
     QProgressBar* programGauge = nullptr; // CGaugeProgram
+    QWidget* curveArea = nullptr;         // CurveArea: the curves' place, empty until shown
 };
 
 // A value row of the miscellaneous page: its spin field and caption.

@@ -25,6 +25,8 @@ constexpr int kPagesHeight = 497;
 // with the language and the live values; none may widen the window.
 constexpr int kMonitorColumnWidth = 290;
 constexpr QSize kGaugeSize(260, 18);
+// The least height the curves in the live column get; a small screen has about this much left.
+constexpr int kCurveAreaHeight = 140;
 // A window larger than the design size shows the map, the servo table and the live column up
 // to this many times larger, readable from a dyno's operator seat.
 constexpr double kMaxZoom = 2.0;

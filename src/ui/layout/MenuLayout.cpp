@@ -121,6 +121,8 @@ void BuildMenu(QMainWindow* form, FrameControls& frame) {
     AddSeparator(tools, "MenuToolsSeparator");
     frame.menu.heatMap = AddItem(tools, "MenuHeatMap", "&Heat map", QKeySequence("Ctrl+H"));
     frame.menu.heatMap->setCheckable(true);
+    frame.menu.curve = AddItem(tools, "MenuCurve", QString(), QKeySequence("Ctrl+K"));
+    frame.menu.curve->setCheckable(true);
 
     // Exactly one language carries the check mark.
     QMenu* language = AddMenu(bar, "MenuLanguage", "&Language");

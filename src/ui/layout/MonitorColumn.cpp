@@ -89,6 +89,14 @@ QWidget* BuildMonitorColumn(QWidget* parent, MonitorControls& monitor) {
     message->setPalette(palette);
     monitor.message = message;
     monitor.programGauge = AddGauge(column, "CGaugeProgram", 2, QColor(0, 255, 255), true);
+    // The curves take the height the live values leave, when they are shown.
+    auto* curves = new QWidget(panel);
+    curves->setObjectName("CurveArea");
+    curves->setMinimumHeight(kCurveAreaHeight);
+    (new QVBoxLayout(curves))->setContentsMargins(0, 4, 0, 0);
+    curves->hide();
+    column->addWidget(curves, 1);
+    monitor.curveArea = curves;
     column->addStretch();
     return panel;
 }

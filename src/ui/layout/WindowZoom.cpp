@@ -1,4 +1,5 @@
 #include "ui/layout/FormLayout.h"
+#include "ui/layout/LayoutHelpers.h"
 
 #include "ui/widgets/FittingLabel.h"
 
@@ -25,6 +26,9 @@ void ZoomWindow(const FormControls& controls, double zoom) {
         label->setZoom(zoom);
     for (QProgressBar* gauge : column->findChildren<QProgressBar*>())
         gauge->setMaximumSize(kGaugeSize * zoom);
+    QFont letters = controls.monitor.curveArea->font();
+    letters.setPixelSize(qRound(kWindowFontPixels * zoom));
+    controls.monitor.curveArea->setFont(letters);
 }
 
 double ZoomForPagesSize(const QSize& size) {
