@@ -98,6 +98,15 @@ void FormController::ConnectCommands() {
         ShowCurves();
     });
     connect(controls.frame.pages, &QTabWidget::currentChanged, this, &FormController::ShowCurves);
+    const std::pair<QAction*, bool WorkbenchSettings::*> traceSwitches[] = {
+        {menu.trail, &WorkbenchSettings::trail}, {menu.dwell, &WorkbenchSettings::dwell}};
+    for (const auto& [action, member] : traceSwitches) {
+        connect(action, &QAction::triggered, this, [this, member = member](bool shown) {
+            state_.workbench.*member = shown;
+            trace_.Show(state_.workbench.trail, state_.workbench.dwell, state_.printView);
+        });
+    }
+    connect(menu.dwellReset, &QAction::triggered, this, [this] { trace_.ResetDwell(); });
     for (int column = 0; column < kMapColumns; ++column) {
         SpinButton* spin = advance.columnButtons[size_t(column)];
         connect(spin, &SpinButton::downClicked, this,

@@ -36,7 +36,8 @@ FormController::FormController(TFormHlav& form, FormState& state, SerialPort& po
       printer_(form, state, *this, dialogs, statusPresenter_, link_.engine()),
       binding_(form.controls()), monitorPanel_(form.controls()), viewRules_(form, form.controls()),
       marker_(form.controls().advance, form.controls().servo),
-      edits_(form, state, *this, dialogs, binding_), curves_(form.controls()) {
+      edits_(form, state, *this, dialogs, binding_), curves_(form.controls()),
+      trace_(form.controls().advance) {
     timer1_.setInterval(DeviceLink::kTickMs);
     timer1_.setTimerType(Qt::PreciseTimer);
     connect(&timer1_, &QTimer::timeout, this, &FormController::Timer1Timer);
@@ -56,6 +57,8 @@ void FormController::FormCreate() {
     settings_.LoadSettings(ports_);
     form_.controls().frame.menu.heatMap->setChecked(state_.workbench.heatMap);
     form_.controls().frame.menu.curve->setChecked(state_.workbench.curve);
+    form_.controls().frame.menu.trail->setChecked(state_.workbench.trail);
+    form_.controls().frame.menu.dwell->setChecked(state_.workbench.dwell);
     ApplyCommandLineLanguage();
     NormaliseBlock(state_.block, state_.choices);
     // The saved copy is a file like any other: a hand-edited one must not reach the unit unseen.
@@ -88,7 +91,9 @@ void FormController::Timer1Timer() {
     state_.point = TrackOperatingPoint(state_.block, live.liveRpm, live.liveTpsPercent,
                                        form_.controls().advance.tpsRows->isChecked());
     marker_.Mark(state_.point);
-    curves_.MarkLive(live, link_.monitor(), link_.telegramCount() > 0 && !link_.connectionLost());
+    const bool dataCurrent = link_.telegramCount() > 0 && !link_.connectionLost();
+    curves_.MarkLive(live, link_.monitor(), dataCurrent);
+    trace_.Tick(state_.point, dataCurrent);
     FinishPendingClose();
 }
 
@@ -177,6 +182,7 @@ void FormController::ApplyViewRules() {
     heatMap_.Show(state_.block, state_.workbench.heatMap);
     edits_.ApplyView(inputs.tpsRowsTicked, state_.printView);
     ShowCurves();
+    trace_.Show(state_.workbench.trail, state_.workbench.dwell, state_.printView);
 
     const UnitInfo& unit = link_.engine().unitInfo();
     const std::array<QLabel*, 3>& version = controls.bike.unitVersion;

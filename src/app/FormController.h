@@ -9,6 +9,7 @@
 #include "app/OperatingPointMarker.h"
 #include "app/PortKeeper.h"
 #include "app/PrintController.h"
+#include "app/TraceView.h"
 #include "app/WindowSettings.h"
 #include "config/MapTools.h"
 #include "link/DeviceLink.h"
@@ -56,6 +57,7 @@ class FormController : public QObject, private TransferEvents, private FormRefre
     void ApplyViewRules() override;
 
     const DeviceLink& link() const { return link_; }
+    const TraceView& trace() const { return trace_; }
     EditCommands& edits() { return edits_; }
     // The About window, created once after the main window; Help > About shows it.
     void SetAboutWindow(TFormAbout* about) { about_ = about; }
@@ -122,6 +124,7 @@ class FormController : public QObject, private TransferEvents, private FormRefre
     HeatMap heatMap_{marker_};
     EditCommands edits_;
     CurvePanel curves_;
+    TraceView trace_;
     uint32_t telegramsShown_ = 0;
     QTimer timer1_;
     bool keepSpecial_ = false;

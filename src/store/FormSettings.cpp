@@ -53,7 +53,9 @@ const struct {
     const char* key;
     bool WorkbenchSettings::*member;
 } kWorkbenchSwitches[] = {{"HeatMap", &WorkbenchSettings::heatMap},
-                          {"Curve", &WorkbenchSettings::curve}};
+                          {"Curve", &WorkbenchSettings::curve},
+                          {"Trail", &WorkbenchSettings::trail},
+                          {"Dwell", &WorkbenchSettings::dwell}};
 
 } // namespace
 

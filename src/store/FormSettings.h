@@ -27,6 +27,8 @@ struct WorkbenchSettings {
 
     bool heatMap = false;
     bool curve = false; // the advance (or servo) curve in the live column
+    bool trail = false; // the engine's last cells ringed on the map
+    bool dwell = false; // the time in each cell as bars on the map
     int cellStep = 1;   // degrees a raise or lower of the selected cells moves them, 1..10
 };
 

@@ -86,6 +86,21 @@ const Translations kTexts[] = {
     {"Engine speed [rpm]", "Drehzahl [U/min]", "Régime [tr/min]", "Otáčky [ot/min]"},
     {"Advance [\u00B0]", "Vorzündung [\u00B0]", "Avance [\u00B0]", "Předstih [\u00B0]"},
     {"Servo [mV]", "Servo [mV]", "Servo [mV]", "Servo [mV]"},
+    {"Engine &trail", "Motor&spur", "&Trace du moteur", "S&topa motoru"},
+    {"Engine trail|Ring the last map cells the engine ran in, fading with age",
+     "Motorspur|Die letzten Zellen der Karte, in denen der Motor lief, verblassend umranden",
+     "Trace du moteur|Entourer les dernières cellules où le moteur a tourné, en s'estompant",
+     "Stopa motoru|Orámovat poslední buňky mapy, ve kterých motor běžel, s postupným blednutím"},
+    {"Time in each ce&ll", "&Zeit je Zelle", "Te&mps par cellule", "Č&as v buňkách"},
+    {"Time in each cell|A bar under each map cell, as long as the engine ran there this session",
+     "Zeit je Zelle|Ein Balken unter jeder Zelle, so lang wie der Motor in dieser Sitzung dort "
+     "lief",
+     "Temps par cellule|Une barre sous chaque cellule, aussi longue que le moteur y a tourné "
+     "pendant cette session",
+     "Čas v buňkách|Pruh pod každou buňkou mapy, tak dlouhý, jak dlouho v ní motor v této relaci "
+     "běžel"},
+    {"&Reset the cell times", "Zellzeiten &zurücksetzen", "&Remettre les temps à zéro",
+     "&Vynulovat časy buněk"},
 };
 static_assert(std::size(kTexts) == kWorkbenchTexts, "one entry per WorkbenchText");
 

@@ -42,8 +42,13 @@ enum class WorkbenchText : uint8_t {
     CurveSpeed, // the curves' axis titles
     CurveAdvance,
     CurveServo,
+    Trail, // the Tools menu items of where the engine ran
+    TrailHint,
+    Dwell,
+    DwellHint,
+    DwellReset,
 };
-constexpr int kWorkbenchTexts = int(WorkbenchText::CurveServo) + 1;
+constexpr int kWorkbenchTexts = int(WorkbenchText::DwellReset) + 1;
 
 // In the language of languageIndex (0 English, 1 German, 2 French, 3 Czech; others English).
 std::string WorkbenchTextIn(WorkbenchText text, uint8_t languageIndex);

@@ -81,11 +81,15 @@ void ApplyLanguageTexts(TFormHlav& form, uint8_t languageIndex, const MessageTex
         WorkbenchText hint;
     } switches[] = {
         {controls.frame.menu.heatMap, WorkbenchText::HeatMap, WorkbenchText::HeatMapHint},
-        {controls.frame.menu.curve, WorkbenchText::Curve, WorkbenchText::CurveHint}};
+        {controls.frame.menu.curve, WorkbenchText::Curve, WorkbenchText::CurveHint},
+        {controls.frame.menu.trail, WorkbenchText::Trail, WorkbenchText::TrailHint},
+        {controls.frame.menu.dwell, WorkbenchText::Dwell, WorkbenchText::DwellHint}};
     for (const auto& item : switches) {
         item.action->setText(QString::fromStdString(WorkbenchTextIn(item.caption, languageIndex)));
         SetHint(item.action, QString::fromStdString(WorkbenchTextIn(item.hint, languageIndex)));
     }
+    controls.frame.menu.dwellReset->setText(
+        QString::fromStdString(WorkbenchTextIn(WorkbenchText::DwellReset, languageIndex)));
 
     for (const ControlText& entry : LanguageTexts(languageIndex, messages)) {
         const QString name = QString::fromStdString(entry.control);

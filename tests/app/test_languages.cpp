@@ -314,7 +314,8 @@ void LanguagesTest::hintsLoseTheirShortParts_data() {
     QTest::addColumn<int>("language");
     QTest::addColumn<QStringList>("twoParts");
     // The speed-axis hint keeps its parts in English and Czech; the Tools items keep theirs.
-    const QStringList tools{"AdvanceMinus", "AdvancePlus", "MenuHeatMap", "MenuCurve"};
+    const QStringList tools{"AdvanceMinus", "AdvancePlus", "MenuHeatMap",
+                            "MenuCurve",    "MenuTrail",   "MenuDwell"};
     QTest::newRow("en") << 0 << tools + QStringList{"LabelRpm1"};
     QTest::newRow("de") << 1 << tools;
     QTest::newRow("fr") << 2 << tools;

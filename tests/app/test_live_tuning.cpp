@@ -1,6 +1,7 @@
 #include "present/HeatScale.h"
 #include "support/FormBench.h"
 #include "support/TelegramBytes.h"
+#include "ui/widgets/TraceOverlay.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -64,6 +65,7 @@ class LiveTuningTest : public QObject {
     void throttleRowsOffLeavesOneRowUnderTheAxis();
     void tickCost();
     void heatMapUnderTheLiveMark();
+    void trailAndTimesOfWhereTheEngineRan();
 };
 
 void LiveTuningTest::markFollowsTheEngine_data() {
@@ -258,6 +260,53 @@ void LiveTuningTest::heatMapUnderTheLiveMark() {
     b.form.findChild<QAction*>("MenuHeatMap")->trigger();
     QCOMPARE(cellColour(9, QPalette::Base), QColor(Qt::white));
     QCOMPARE(position(live == 0 ? 1 : 0), QColor(Qt::white));
+}
+
+void LiveTuningTest::trailAndTimesOfWhereTheEngineRan() {
+    TuningBench b;
+    auto* overlay = b.form.findChild<TraceOverlay*>("TraceOverlay");
+    QVERIFY(overlay->isHidden());
+    b.form.findChild<QAction*>("MenuTrail")->trigger();
+    QVERIFY(b.state.workbench.trail);
+    QVERIFY(!overlay->isHidden());
+
+    const auto cellNow = [&b] { return MapIndex(b.state.point.tpsRow, b.state.point.rpmColumn); };
+    b.engineAt(2000, 0);
+    const int first = cellNow();
+    b.engineAt(2000, 0);
+    b.engineAt(2000, 0);
+    b.engineAt(6000, 60);
+    const int second = cellNow();
+    QVERIFY(second != first);
+    QCOMPARE(std::vector<int>(b.controller.trace().trail().cells().begin(),
+                              b.controller.trace().trail().cells().end()),
+             (std::vector<int>{second, first}));
+    // The times are kept while not shown: three ticks in the first cell, one in the second.
+    QCOMPARE(b.controller.trace().dwell().ms(first), 3u * DeviceLink::kTickMs);
+    QCOMPARE(b.controller.trace().dwell().ms(second), 1u * DeviceLink::kTickMs);
+
+    // Between telegrams the engine is where the last one put it; below the speed axis it is
+    // in no cell.
+    b.controller.Timer1Timer();
+    QCOMPARE(b.controller.trace().dwell().ms(second), 2u * DeviceLink::kTickMs);
+    b.port.feedReceived(Telegram(100, 0));
+    b.controller.Timer1Timer();
+    QVERIFY(b.state.point.rpmBelowAxis);
+    QCOMPARE(b.controller.trace().dwell().ms(second), 2u * DeviceLink::kTickMs);
+    QCOMPARE(b.controller.trace().dwell().longest(), 3u * DeviceLink::kTickMs);
+
+    b.form.findChild<QAction*>("MenuDwell")->trigger();
+    b.state.printView = true;
+    b.controller.ApplyViewRules();
+    QVERIFY(overlay->isHidden()); // not on paper
+    b.state.printView = false;
+    b.controller.ApplyViewRules();
+    QVERIFY(!overlay->isHidden());
+    b.form.findChild<QAction*>("MenuDwellReset")->trigger();
+    QCOMPARE(b.controller.trace().dwell().longest(), 0u);
+    b.form.findChild<QAction*>("MenuTrail")->trigger();
+    b.form.findChild<QAction*>("MenuDwell")->trigger();
+    QVERIFY(overlay->isHidden());
 }
 
 QTEST_MAIN(LiveTuningTest)

@@ -81,7 +81,7 @@ class FormSettingsTest : public QObject {
         settings.cellStep = 4;
         SaveWorkbenchSettings(ini, settings);
         QCOMPARE(Saved(ini), std::string("[FORM_HLAV]\nLeft=5\n\n[KX_FLAM3_WORKBENCH]\nHeatMap=1\n"
-                                         "Curve=0\nCellStep=4\n"));
+                                         "Curve=0\nTrail=0\nDwell=0\nCellStep=4\n"));
         WorkbenchSettings back;
         LoadWorkbenchSettings(ini, back);
         QVERIFY(back.heatMap);

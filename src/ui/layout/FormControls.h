@@ -80,6 +80,9 @@ struct MenuActions {
     QAction* advancePlus = nullptr;  // AdvancePlus
     QAction* heatMap = nullptr;      // MenuHeatMap, checkable
     QAction* curve = nullptr;        // MenuCurve, checkable
+    QAction* trail = nullptr;        // MenuTrail, checkable
+    QAction* dwell = nullptr;        // MenuDwell, checkable
+    QAction* dwellReset = nullptr;   // MenuDwellReset
     EditActions edit;
     std::array<QAction*, kLanguageCount> languages{}; // kLanguageMenuItems, in language order
     QAction* contents = nullptr;                      // MenuContens

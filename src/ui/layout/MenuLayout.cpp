@@ -123,6 +123,11 @@ void BuildMenu(QMainWindow* form, FrameControls& frame) {
     frame.menu.heatMap->setCheckable(true);
     frame.menu.curve = AddItem(tools, "MenuCurve", QString(), QKeySequence("Ctrl+K"));
     frame.menu.curve->setCheckable(true);
+    frame.menu.trail = AddItem(tools, "MenuTrail", QString(), QKeySequence("Ctrl+T"));
+    frame.menu.trail->setCheckable(true);
+    frame.menu.dwell = AddItem(tools, "MenuDwell", QString());
+    frame.menu.dwell->setCheckable(true);
+    frame.menu.dwellReset = AddItem(tools, "MenuDwellReset", QString());
 
     // Exactly one language carries the check mark.
     QMenu* language = AddMenu(bar, "MenuLanguage", "&Language");
