@@ -1,5 +1,6 @@
 // The window's work on an in-memory port, offscreen: the edit path (ShowBlock, ReadForm, view
-// rules), one tick with and without a telegram, and a language switch. Called directly, these
+// rules), one tick with and without a telegram (also with every tuning aid on), a block
+// operation over the whole map, undo and redo, and a language switch. Called directly, these
 // leave painting to the event loop; the "painted" tick lets it run to show that cost too (the
 // window's own 55 ms timer then ticks as well, as it does in the program).
 
@@ -68,6 +69,61 @@ void TickWithTelegram(benchmark::State& state, bool painted) {
 }
 BENCHMARK_CAPTURE(TickWithTelegram, Timer1Timer_with_telegram, false);
 BENCHMARK_CAPTURE(TickWithTelegram, Timer1Timer_with_telegram_painted, true);
+
+// The tuning aids on, the whole map in use and in front: heat map, curve, trail and times.
+void SwitchTuningAids(bool on) {
+    for (const char* name : {"MenuHeatMap", "MenuCurve", "MenuTrail", "MenuDwell"}) {
+        QAction* aid = window->get<QAction>(name);
+        if (aid->isChecked() != on)
+            aid->trigger();
+    }
+    window->state.block.tpsMapa = on ? 1 : 0;
+    window->controller.ShowBlock();
+    window->showPageOf(window->get<QWidget>(on ? "GroupBox6" : "EditTps0"));
+    QApplication::processEvents();
+}
+
+void TickWithTuningAids(benchmark::State& state, bool painted) {
+    SwitchTuningAids(true);
+    TickWithTelegram(state, painted);
+    SwitchTuningAids(false);
+}
+BENCHMARK_CAPTURE(TickWithTuningAids, Timer1Timer_with_telegram_all_aids, false);
+BENCHMARK_CAPTURE(TickWithTuningAids, Timer1Timer_with_telegram_all_aids_painted, true);
+
+// A raise or lower of all 100 cells, through ApplyChange as the menu does it.
+void BlockOperation(benchmark::State& state) {
+    SwitchTuningAids(true);
+    window->controller.edits().selector().SelectAll();
+    QAction* raise = window->get<QAction>("MenuRaiseCells");
+    QAction* lower = window->get<QAction>("MenuLowerCells");
+    CallTimes times(CallTimes::Cpu::Measure);
+    bool up = true;
+    for (auto _ : state) {
+        times.Time([&] { (up ? raise : lower)->trigger(); });
+        up = !up;
+    }
+    times.Publish(state);
+    SwitchTuningAids(false);
+}
+BENCHMARK(BlockOperation);
+
+void UndoAndRedo(benchmark::State& state) {
+    SwitchTuningAids(true);
+    window->controller.edits().selector().SelectAll();
+    window->get<QAction>("MenuRaiseCells")->trigger();
+    QAction* undo = window->get<QAction>("MenuUndo");
+    QAction* redo = window->get<QAction>("MenuRedo");
+    CallTimes times(CallTimes::Cpu::Measure);
+    bool back = true;
+    for (auto _ : state) {
+        times.Time([&] { (back ? undo : redo)->trigger(); });
+        back = !back;
+    }
+    times.Publish(state);
+    SwitchTuningAids(false);
+}
+BENCHMARK(UndoAndRedo);
 
 void Timer1Timer_without_telegram(benchmark::State& state) {
     CallTimes times(CallTimes::Cpu::Measure);

@@ -22,11 +22,28 @@ TraceOverlay::TraceOverlay(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::NoFocus);
 }
 
+namespace {
+
+QRect Ring(const QRect& cell) {
+    return cell.adjusted(-4, -4, 4, 4);
+}
+
+// Only where something changes is painted again: the cells under the rest stay as they are.
+QRegion Rings(const std::vector<QRect>& cells) {
+    QRegion region;
+    for (const QRect& cell : cells)
+        region += Ring(cell);
+    return region;
+}
+
+} // namespace
+
 void TraceOverlay::SetTrail(std::vector<QRect> cells) {
     if (cells == trail_)
         return;
+    const QRegion changed = Rings(trail_) + Rings(cells);
     trail_ = std::move(cells);
-    update();
+    update(changed);
 }
 
 void TraceOverlay::SetDwell(std::vector<Dwell> cells) {
@@ -39,8 +56,13 @@ void TraceOverlay::SetDwell(std::vector<Dwell> cells) {
     };
     if (sameBars(cells))
         return;
+    QRegion changed;
+    for (const std::vector<Dwell>* bars : {&dwell_, &cells}) {
+        for (const Dwell& dwell : *bars)
+            changed += dwell.cell;
+    }
     dwell_ = std::move(cells);
-    update();
+    update(changed);
 }
 
 void TraceOverlay::paintEvent(QPaintEvent*) {
