@@ -3,7 +3,8 @@
 # screen size, a virtual screen (Xvfb, with a window manager when one is installed) shows the
 # window against the simulated unit (on its first start; on the large screen made as large as the
 # screen), live data streaming, the advance map with its throttle rows in front. Writes
-# docs/images/window-<language>-<size>.png, and one English picture with the heat map.
+# docs/images/window-<language>-<size>.png, and English pictures of the heat map, of every tuning
+# aid with a selected block, and of the Edit menu.
 # LANGUAGES="ENGLISH:en" and SIZES="1366x768" make fewer. Needs Xvfb, xdotool and ImageMagick.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -15,9 +16,14 @@ done
 languages=(${LANGUAGES:-ENGLISH:en DEUTSCH:de FRANCE:fr CESKY:cz})
 sizes=(${SIZES:-1366x768 1920x1080})
 display_number=97
+# Mouse drags over map cells, at the places the window takes on its first start.
+WORKBENCH_DRAG="mousemove 816 506 mousedown 1 sleep 0.2 mousemove 930 560 sleep 0.2
+    mousemove 1048 615 sleep 0.2 mouseup 1"
+EDIT_MENU_DRAG="mousemove 248 242 mousedown 1 sleep 0.2 mousemove 350 272 sleep 0.2
+    mousemove 440 302 sleep 0.2 mouseup 1"
 
-shoot() { # language-word language-code size [picture-name extra-settings]
-    local word=$1 code=$2 size=$3 name=${4:-window-$2-$3} extra=${5:-} work pids=()
+shoot() { # language-word language-code size [picture-name extra-settings xdotool-steps]
+    local word=$1 code=$2 size=$3 name=${4:-window-$2-$3} extra=${5:-} steps=${6:-} work pids=()
     work=$(mktemp -d)
     Xvfb ":$display_number" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
     pids+=($!)
@@ -47,6 +53,8 @@ shoot() { # language-word language-code size [picture-name extra-settings]
     [ "$width" -ge 1920 ] && xdotool windowmove "$window" 0 0 windowsize "$window" "$width" "$((height - 30))"
     xdotool windowactivate --sync "$window" key F7 >/dev/null 2>&1
     sleep 4 # the read, the first telegrams, and the live cell marked
+    # shellcheck disable=SC2086 # the steps are xdotool's words
+    [ -z "$steps" ] || xdotool $steps
     import -window root "docs/images/$name.png"
     kill "${pids[@]}" 2>/dev/null || true
     wait 2>/dev/null || true
@@ -59,5 +67,13 @@ for entry in "${languages[@]}"; do
         shoot "${entry%%:*}" "${entry##*:}" "$size"
     done
 done
-[ -n "${LANGUAGES:-}${SIZES:-}" ] ||
+if [ -z "${LANGUAGES:-}${SIZES:-}" ]; then
     shoot ENGLISH en 1920x1080 window-en-heat-map-1920x1080 '[KX_FLAM3_WORKBENCH]\nHeatMap=1\n'
+    # Every tuning aid on, a block of cells dragged out, the engine's trail and times gathered.
+    shoot ENGLISH en 1920x1080 window-en-workbench-1920x1080 \
+        '[KX_FLAM3_WORKBENCH]\nHeatMap=1\nCurve=1\nTrail=1\nDwell=1\n' \
+        "$WORKBENCH_DRAG sleep 12"
+    # The Edit menu opened over a block dragged out on the small screen.
+    shoot ENGLISH en 1366x768 window-en-edit-menu-1366x768 '' \
+        "$EDIT_MENU_DRAG sleep 0.5 mousemove 232 28 click 1 sleep 0.5"
+fi
