@@ -91,37 +91,33 @@ void TickWithTuningAids(benchmark::State& state, bool painted) {
 BENCHMARK_CAPTURE(TickWithTuningAids, Timer1Timer_with_telegram_all_aids, false);
 BENCHMARK_CAPTURE(TickWithTuningAids, Timer1Timer_with_telegram_all_aids_painted, true);
 
-// A raise or lower of all 100 cells, through ApplyChange as the menu does it.
-void BlockOperation(benchmark::State& state) {
+// Triggers the two menu items by turns, the tuning aids on and the whole map selected.
+void ByTurns(benchmark::State& state, const char* first, const char* second) {
     SwitchTuningAids(true);
     window->controller.edits().selector().SelectAll();
-    QAction* raise = window->get<QAction>("MenuRaiseCells");
-    QAction* lower = window->get<QAction>("MenuLowerCells");
+    QAction* actions[] = {window->get<QAction>(first), window->get<QAction>(second)};
     CallTimes times(CallTimes::Cpu::Measure);
-    bool up = true;
+    size_t next = 0;
     for (auto _ : state) {
-        times.Time([&] { (up ? raise : lower)->trigger(); });
-        up = !up;
+        times.Time([&] { actions[next]->trigger(); });
+        next = 1 - next;
     }
     times.Publish(state);
     SwitchTuningAids(false);
 }
+
+// A raise or lower of all 100 cells, through ApplyChange as the menu does it.
+void BlockOperation(benchmark::State& state) {
+    ByTurns(state, "MenuRaiseCells", "MenuLowerCells");
+}
 BENCHMARK(BlockOperation);
 
+// Undo and redo of such a raise.
 void UndoAndRedo(benchmark::State& state) {
     SwitchTuningAids(true);
     window->controller.edits().selector().SelectAll();
     window->get<QAction>("MenuRaiseCells")->trigger();
-    QAction* undo = window->get<QAction>("MenuUndo");
-    QAction* redo = window->get<QAction>("MenuRedo");
-    CallTimes times(CallTimes::Cpu::Measure);
-    bool back = true;
-    for (auto _ : state) {
-        times.Time([&] { (back ? undo : redo)->trigger(); });
-        back = !back;
-    }
-    times.Publish(state);
-    SwitchTuningAids(false);
+    ByTurns(state, "MenuUndo", "MenuRedo");
 }
 BENCHMARK(UndoAndRedo);
 
