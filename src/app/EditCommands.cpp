@@ -78,7 +78,7 @@ void EditCommands::ConnectCommands() {
     QList<QKeySequence> keys;
     for (QAction* command : edit.cellCommands())
         keys << command->shortcuts();
-    selector_.SetShortcutKeys(keys << edit.undo->shortcuts() << edit.redo->shortcuts());
+    selector_.SetShortcutKeys(keys);
     cellMenu_->addActions({edit.undo, edit.redo});
     cellMenu_->addSeparator();
     cellMenu_->addActions({edit.copy, edit.paste, edit.selectMap});
@@ -245,20 +245,6 @@ void EditCommands::PasteValues(const ValueGrid& values) {
 
 void EditCommands::ApplyLanguage() {
     const EditActions& edit = form_.controls().frame.menu.edit;
-    edit.menu->setTitle(Q(Text(WorkbenchText::EditMenu)));
-    const std::pair<QAction*, WorkbenchText> captions[] = {
-        {edit.copy, WorkbenchText::CopyCells},
-        {edit.paste, WorkbenchText::PasteCells},
-        {edit.selectMap, WorkbenchText::SelectMap},
-        {edit.setValue, WorkbenchText::SetCells},
-        {edit.scale, WorkbenchText::ScaleCells},
-        {edit.interpolateRows, WorkbenchText::InterpolateRows},
-        {edit.interpolateColumns, WorkbenchText::InterpolateColumns},
-        {edit.interpolateBoth, WorkbenchText::InterpolateBoth},
-        {edit.smooth, WorkbenchText::SmoothCells},
-        {edit.step, WorkbenchText::CellStep}};
-    for (const auto& [action, text] : captions)
-        action->setText(Q(Text(text)));
     const int step = state_.workbench.cellStep;
     edit.raise->setText(Q(Text(WorkbenchText::RaiseCells)).arg(step));
     edit.lower->setText(Q(Text(WorkbenchText::LowerCells)).arg(step));
@@ -296,7 +282,7 @@ void EditCommands::ShowCellCommandState() {
     const bool onMap = page && page->isAncestorOf(controls.advance.group);
     const bool usable = onMap && !printView_ && selector_.selection().has_value();
     for (QAction* command : controls.frame.menu.edit.cellCommands())
-        command->setEnabled(usable || command == controls.frame.menu.edit.step);
+        command->setEnabled(usable);
     controls.frame.menu.edit.selectMap->setEnabled(onMap && !printView_);
 }
 

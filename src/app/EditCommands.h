@@ -37,6 +37,7 @@ class EditCommands : public QObject {
     void Start();
     // Every change of the record is reported here once it is shown, named by what made it.
     void RecordChange(ChangeKind kind);
+    // The captions made from the history and the step, in the window's language.
     void ApplyLanguage();
     void ApplyView(bool allRowsShown, bool printView);
     // Undo and redo keys work in every edit of the window, not as the edit's own text undo.

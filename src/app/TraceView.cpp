@@ -47,13 +47,20 @@ void TraceView::Tick(const OperatingPoint& point, bool dataCurrent) {
 }
 
 void TraceView::Show(bool trail, bool dwell, bool printView) {
+    const bool wasShown = trailShown_ || dwellShown_;
     trailShown_ = trail && !printView;
     dwellShown_ = dwell && !printView;
-    overlay_->setVisible(trailShown_ || dwellShown_);
-    if (!overlay_->isVisible())
+    if (!trailShown_ && !dwellShown_) {
+        overlay_->hide();
         return;
-    overlay_->setGeometry(advance_.group->rect());
-    overlay_->raise();
+    }
+    if (!wasShown) {
+        overlay_->setGeometry(advance_.group->rect());
+        overlay_->raise();
+        overlay_->show();
+    }
+    // Asked after every edit; the cells move when the throttle rows are switched, and only a
+    // ring or bar that moved with them is painted again.
     DrawTrail();
     DrawDwell();
 }

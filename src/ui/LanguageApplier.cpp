@@ -14,6 +14,8 @@
 #include <QMenu>
 #include <QTabWidget>
 
+#include <optional>
+
 namespace kx {
 
 namespace {
@@ -68,6 +70,41 @@ void SetHintOf(QObject* target, const QString& text) {
     }
 }
 
+QString WorkbenchCaption(WorkbenchText text, uint8_t languageIndex) {
+    return QString::fromStdString(WorkbenchTextIn(text, languageIndex));
+}
+
+// The tuning aids' fixed captions; those that change with the record (undo, redo, raise and
+// lower by the step) are the edit commands' own.
+void ApplyWorkbenchTexts(const MenuActions& menu, uint8_t languageIndex) {
+    const EditActions& edit = menu.edit;
+    const struct {
+        QAction* action;
+        WorkbenchText caption;
+        std::optional<WorkbenchText> hint;
+    } items[] = {{menu.heatMap, WorkbenchText::HeatMap, WorkbenchText::HeatMapHint},
+                 {menu.curve, WorkbenchText::Curve, WorkbenchText::CurveHint},
+                 {menu.trail, WorkbenchText::Trail, WorkbenchText::TrailHint},
+                 {menu.dwell, WorkbenchText::Dwell, WorkbenchText::DwellHint},
+                 {menu.dwellReset, WorkbenchText::DwellReset, std::nullopt},
+                 {edit.copy, WorkbenchText::CopyCells, std::nullopt},
+                 {edit.paste, WorkbenchText::PasteCells, std::nullopt},
+                 {edit.selectMap, WorkbenchText::SelectMap, std::nullopt},
+                 {edit.setValue, WorkbenchText::SetCells, std::nullopt},
+                 {edit.scale, WorkbenchText::ScaleCells, std::nullopt},
+                 {edit.interpolateRows, WorkbenchText::InterpolateRows, std::nullopt},
+                 {edit.interpolateColumns, WorkbenchText::InterpolateColumns, std::nullopt},
+                 {edit.interpolateBoth, WorkbenchText::InterpolateBoth, std::nullopt},
+                 {edit.smooth, WorkbenchText::SmoothCells, std::nullopt},
+                 {edit.step, WorkbenchText::CellStep, std::nullopt}};
+    for (const auto& item : items) {
+        item.action->setText(WorkbenchCaption(item.caption, languageIndex));
+        if (item.hint)
+            SetHint(item.action, WorkbenchCaption(*item.hint, languageIndex));
+    }
+    edit.menu->setTitle(WorkbenchCaption(WorkbenchText::EditMenu, languageIndex));
+}
+
 } // namespace
 
 void ApplyLanguageTexts(TFormHlav& form, uint8_t languageIndex, const MessageTexts& messages,
@@ -75,21 +112,7 @@ void ApplyLanguageTexts(TFormHlav& form, uint8_t languageIndex, const MessageTex
     const FormControls& controls = form.controls();
     for (int i = 0; i < kLanguageCount; ++i)
         controls.frame.menu.languages[size_t(i)]->setChecked(i == languageIndex);
-    const struct {
-        QAction* action;
-        WorkbenchText caption;
-        WorkbenchText hint;
-    } switches[] = {
-        {controls.frame.menu.heatMap, WorkbenchText::HeatMap, WorkbenchText::HeatMapHint},
-        {controls.frame.menu.curve, WorkbenchText::Curve, WorkbenchText::CurveHint},
-        {controls.frame.menu.trail, WorkbenchText::Trail, WorkbenchText::TrailHint},
-        {controls.frame.menu.dwell, WorkbenchText::Dwell, WorkbenchText::DwellHint}};
-    for (const auto& item : switches) {
-        item.action->setText(QString::fromStdString(WorkbenchTextIn(item.caption, languageIndex)));
-        SetHint(item.action, QString::fromStdString(WorkbenchTextIn(item.hint, languageIndex)));
-    }
-    controls.frame.menu.dwellReset->setText(
-        QString::fromStdString(WorkbenchTextIn(WorkbenchText::DwellReset, languageIndex)));
+    ApplyWorkbenchTexts(controls.frame.menu, languageIndex);
 
     for (const ControlText& entry : LanguageTexts(languageIndex, messages)) {
         const QString name = QString::fromStdString(entry.control);

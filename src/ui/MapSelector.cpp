@@ -50,6 +50,8 @@ void MapSelector::SetAllRowsShown(bool allRows) {
 }
 
 void MapSelector::SetOutlineShown(bool shown) {
+    if (shown == outlineShown_)
+        return; // asked after every edit: the outline stays where it is
     outlineShown_ = shown;
     PlaceOutline();
 }

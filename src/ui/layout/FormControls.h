@@ -59,9 +59,9 @@ struct EditActions {
     QAction* step = nullptr;               // MenuCellStep
 
     // Every command on the selected cells, in menu order.
-    std::array<QAction*, 12> cellCommands() const {
-        return {copy,  paste,           selectMap,          raise,           lower,  setValue,
-                scale, interpolateRows, interpolateColumns, interpolateBoth, smooth, step};
+    std::array<QAction*, 11> cellCommands() const {
+        return {copy,  paste,           selectMap,          raise,           lower, setValue,
+                scale, interpolateRows, interpolateColumns, interpolateBoth, smooth};
     }
 };
 
