@@ -28,6 +28,7 @@ class SimulatedUnitProcess {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("QT_QPA_PLATFORM", "offscreen");
         environment.insert("XDG_CONFIG_HOME", settingsFolder);
+        environment.insert("XDG_DATA_HOME", settingsFolder + "/data");
         environment.insert("KX_FLAM3_COM1", device_);
         return environment;
     }

@@ -36,7 +36,7 @@ wait_for() { # wait_for SECONDS COMMAND...: true once COMMAND succeeds
     done
 }
 
-export QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$workdir/config"
+export QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$workdir/config" XDG_DATA_HOME="$workdir/data"
 # Whatever Com the settings pick, it is the simulated unit.
 for n in $(seq 20); do export "KX_FLAM3_COM$n=$unit"; done
 

@@ -32,9 +32,16 @@ void TransferEngine::StartRead() {
     Start(ModeRead, kCommandRead, StatusMessage::Reading);
 }
 
+void TransferEngine::StartFetch() {
+    Start(ModeRead, kCommandRead, StatusMessage::Reading);
+    fetching_ = true;
+}
+
 void TransferEngine::Start(TransferMode mode, uint8_t command, StatusMessage message) {
     state_.mode = mode;
     state_.outcome = TransferOutcome::None;
+    startedExchange_ = mode;
+    fetching_ = false;
     commandByte_ = command;
     sendCount_ = 0;
     Report(message);
@@ -166,16 +173,19 @@ bool TransferEngine::AcceptReadBlock(const uint8_t* payload) {
         TakeUnitInfo(payload);
         if (unitInfo_.protocolVersion() == kProtocolVersion)
             return true;
-        NormaliseBlock(block_);
-        events_.showRecord();
+        if (!fetching_) {
+            NormaliseBlock(block_);
+            events_.showRecord();
+        }
         VersionFailure();
         return false;
     }
     if (blockNumber_ == 1) {
         std::copy(payload, payload + kDataBlockSize, pendingBlock1_);
     } else {
-        std::copy(pendingBlock1_, pendingBlock1_ + kDataBlockSize, block_.bytes());
-        std::copy(payload, payload + kDataBlockSize, block_.bytes() + DataBlockOffset(2));
+        ConfigBlock& target = fetching_ ? fetched_ : block_;
+        std::copy(pendingBlock1_, pendingBlock1_ + kDataBlockSize, target.bytes());
+        std::copy(payload, payload + kDataBlockSize, target.bytes() + DataBlockOffset(2));
     }
     return true;
 }
@@ -194,6 +204,17 @@ void TransferEngine::FinishExchange() {
         state_.outcome = programDone_ ? TransferOutcome::Programmed : TransferOutcome::VerifyPassed;
         state_.mode = ModeIdle;
         events_.exchangeEnded(ExchangeResult::VerifyPassed, ModeVerify);
+        return;
+    }
+    if (fetching_) {
+        // Nothing changed that the status label would have to report.
+        state_.mode = ModeIdle;
+        state_.outcome = TransferOutcome::Fetched;
+        state_.message = StatusMessage::None;
+        state_.messageHold = 0;
+        state_.labelVisible = false;
+        state_.gaugeVisible = false;
+        events_.exchangeEnded(ExchangeResult::Fetched, ModeRead);
         return;
     }
     if (state_.mode == ModeProgram) {

@@ -26,7 +26,14 @@ enum class StatusMessage : uint8_t {
     Saving,     // the unit stores its new configuration
 };
 
-enum class TransferOutcome : uint8_t { None, VerifyPassed, Programmed, Failed, VersionMismatch };
+enum class TransferOutcome : uint8_t {
+    None,
+    VerifyPassed,
+    Programmed,
+    Failed,
+    VersionMismatch,
+    Fetched, // a fetch brought the unit's record
+};
 
 // The exchange's state as the status label and the progress gauge CGaugeProgram show it.
 struct TransferState {
@@ -43,7 +50,7 @@ struct TransferState {
     uint8_t messageHold = 0; // ticks the label stays; every status message sets 200
 };
 
-enum class ExchangeResult { VerifyPassed, Failed, VersionMismatch };
+enum class ExchangeResult { VerifyPassed, Failed, VersionMismatch, Fetched };
 
 // Effects of the exchange that are events rather than state. The window implements them; the
 // command-line tool and the tests record them.
@@ -83,6 +90,9 @@ class TransferEngine {
     void StartProgram();
     void StartVerify();
     void StartRead();
+    // Reads the unit's record into fetched() and leaves the record alone: no verify follows and
+    // nothing is shown. Ends in exchangeEnded(Fetched, ModeRead), or Failed as a read does.
+    void StartFetch();
     // Programs the unit when "Programming after change" is ticked and the record changed since
     // the last check, and always at the first check after the box was ticked.
     void CheckAutoProgram(bool programAfterChange);
@@ -98,6 +108,12 @@ class TransferEngine {
     uint8_t tickCounter() const { return tickCounter_; }
     uint8_t sendCount() const { return sendCount_; }
     bool programDone() const { return programDone_; }
+    // The exchange last started, by the user or by "Programming after change": a verify that
+    // passes after a read or a program is that read's or program's success.
+    TransferMode startedExchange() const { return startedExchange_; }
+    bool fetching() const { return fetching_; }
+    // The image as the last fetch brought it.
+    const ConfigBlock& fetched() const { return fetched_; }
     void clearProgramDone() { programDone_ = false; }
     const UnitInfo& unitInfo() const { return unitInfo_; }
     TransferState& state() { return state_; }
@@ -130,6 +146,9 @@ class TransferEngine {
     uint8_t tickCounter_ = 0;
     uint8_t sendCount_ = 0;
     bool programDone_ = false;
+    TransferMode startedExchange_ = ModeIdle;
+    bool fetching_ = false;
+    ConfigBlock fetched_{};
     UnitInfo unitInfo_;
     TransferState state_;
     ConfigBlock autoProgramSnapshot_{};

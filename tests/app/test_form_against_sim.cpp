@@ -67,6 +67,7 @@ void FormAgainstSimTest::initTestCase() {
     QVERIFY(sim_.waitForReadyRead(5000));
     qputenv("KX_FLAM3_COM1", link.toUtf8());
     qputenv("XDG_CONFIG_HOME", dir_.filePath("config").toUtf8());
+    qputenv("XDG_DATA_HOME", dir_.filePath("data").toUtf8());
 #endif
 }
 

@@ -78,6 +78,7 @@ void OpenAgainstSimTest::windowAndCommandLineProgramTheSameBytes() {
         out.write(kWildFile);
     }
     qputenv("XDG_CONFIG_HOME", dir.filePath("config").toUtf8());
+    qputenv("XDG_DATA_HOME", dir.filePath("data").toUtf8());
     SimUnit forWindow(dir.path(), "window-unit");
     SimUnit forCli(dir.path(), "cli-unit");
     QVERIFY(forWindow.process.waitForReadyRead(5000));

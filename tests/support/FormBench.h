@@ -12,11 +12,12 @@
 
 namespace kx {
 
-// Points the settings, the record copy and the marker file at a folder of the test's own, so no
-// test reads what another one (or a user) left behind.
+// Points the settings, the record copy, the marker file and the unit's history at a folder of
+// the test's own, so no test reads what another one (or a user) left behind.
 struct IsolatedSettings {
     explicit IsolatedSettings(const QString& folder = QString()) {
         qputenv("XDG_CONFIG_HOME", (folder.isEmpty() ? own.path() : folder).toUtf8());
+        qputenv("XDG_DATA_HOME", (folder.isEmpty() ? own.path() : folder).toUtf8() + "/data");
     }
     QTemporaryDir own;
 };

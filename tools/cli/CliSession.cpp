@@ -7,6 +7,7 @@
 #include "store/PortSettings.h"
 #include "store/qt/SafeTextFile.h"
 #include "store/qt/SettingsFiles.h"
+#include "texts/DifferenceTexts.h"
 #include "texts/PortFailureTexts.h"
 
 #include <QCoreApplication>
@@ -56,7 +57,7 @@ void Print(const std::string& text) {
 
 void PrintDifferences(const std::vector<FieldDifference>& differences, int languageIndex,
                       CliText first, CliText second) {
-    const DifferenceWords words = DifferenceWordsFor(languageIndex);
+    const DifferenceWords words = DifferenceWordsIn(uint8_t(languageIndex));
     for (const FieldDifference& difference : differences)
         Print(DescribeDifference(difference, words, Text(first, languageIndex),
                                  Text(second, languageIndex)));
@@ -241,6 +242,7 @@ void CliSession::finishExchange() {
     case TransferOutcome::None:
     case TransferOutcome::VerifyPassed:
     case TransferOutcome::Programmed:
+    case TransferOutcome::Fetched: // the tool never fetches
         break;
     }
 

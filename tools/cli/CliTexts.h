@@ -1,7 +1,5 @@
 #pragma once
 
-#include "store/ConfigDifferences.h"
-
 #include <string>
 
 namespace kx::cli {
@@ -25,12 +23,6 @@ enum class CliText {
     VerboseTicks,    // %1: ticks
     VerboseTime,     // %1: milliseconds
     VerboseTick,     // %1: the tick, %2: the status caption
-    ChannelValue,    // DifferenceWords::channelValue
-    MapCell,         // DifferenceWords::mapCell
-    AxisPoint,       // DifferenceWords::axisPoint
-    Value,           // DifferenceWords::value
-    FreeByte,        // DifferenceWords::freeByte
-    Stored,          // DifferenceWords::stored
     Count
 };
 
@@ -38,8 +30,5 @@ enum class CliText {
 // above 3), UTF-8, with "%1" and "%2" filled in.
 std::string Text(CliText text, int languageIndex, const std::string& first = "",
                  const std::string& second = "");
-
-// The words of a difference line in the language of languageIndex.
-DifferenceWords DifferenceWordsFor(int languageIndex);
 
 } // namespace kx::cli
