@@ -52,6 +52,13 @@ struct HistoryIndex {
     int skippedLines = 0;
 };
 
+// What a history folder lists, oldest first, and what it holds that cannot be listed.
+struct HistoryListing {
+    std::vector<HistoryEntry> entries;
+    int skipped = 0; // index lines that are no entry, and entries whose file is gone
+    int foreign = 0; // configuration files in the folder that the index does not list
+};
+
 // About 2000 × (2 kB file + 150 bytes of index) = 4 MB at most.
 constexpr int kHistoryLimit = 2000;
 

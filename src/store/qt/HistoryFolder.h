@@ -9,13 +9,6 @@
 
 namespace kx {
 
-// What a history folder lists, newest last, and what it holds that cannot be listed.
-struct HistoryListing {
-    std::vector<HistoryEntry> entries;
-    int skipped = 0; // index lines that are no entry, and entries whose file is gone
-    int foreign = 0; // configuration files in the folder that the index does not list
-};
-
 // The history folder on disk: one configuration file per entry and the index beside them.
 // Nothing here shows a message; a caller that cannot write tells its user in its own way.
 class HistoryFolder {
