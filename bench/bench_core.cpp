@@ -1,11 +1,12 @@
 // The core's per-tick and per-edit work, without any window: normalising, the file format, the
-// live telegram and the operating-point search.
+// live telegram, the operating-point search and the comparison of two records.
 
 #include "CallTimes.h"
 #include "config/ConfigBlock.h"
 #include "link/MonitorTelegram.h"
 #include "link/OperatingPoint.h"
 #include "present/LinkPresenter.h"
+#include "store/ConfigDifferences.h"
 #include "store/ConfigFile.h"
 #include "support/TelegramBytes.h"
 #include "texts/MessageTexts.h"
@@ -104,6 +105,20 @@ void TrackOperatingPoint(benchmark::State& state) {
     times.Publish(state);
 }
 BENCHMARK(TrackOperatingPoint);
+
+// The comparison window's work on two records that differ everywhere a file carries a value:
+// the longest list two tunes can make.
+void CompareTwoRecords(benchmark::State& state) {
+    const kx::ConfigBlock first = kx::StartupBlock();
+    kx::ConfigBlock second = first;
+    for (int offset = 0; offset < kx::kImageSize; ++offset)
+        second[offset] = uint8_t(second[offset] + 1);
+    CallTimes times;
+    for (auto _ : state)
+        times.Time([&] { benchmark::DoNotOptimize(kx::ListDifferences(first, second)); });
+    times.Publish(state);
+}
+BENCHMARK(CompareTwoRecords);
 
 } // namespace
 
