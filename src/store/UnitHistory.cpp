@@ -2,7 +2,6 @@
 
 #include <cstdlib>
 #include <optional>
-#include <sstream>
 
 namespace kx {
 
@@ -79,13 +78,18 @@ std::vector<std::string> SplitAt(const std::string& text, char separator) {
     }
 }
 
-// A whole number within minimum..maximum and nothing else.
+// A whole number within minimum..maximum and nothing else: strtol alone would also take leading
+// blanks, a plus sign and anything after a zero byte.
 std::optional<int> Number(const std::string& text, long minimum, long maximum) {
-    if (text.empty() || text.size() > 11)
+    const std::size_t first = !text.empty() && text[0] == '-' ? 1 : 0;
+    if (text.size() == first || text.size() > 11)
         return std::nullopt;
-    char* end = nullptr;
-    const long value = std::strtol(text.c_str(), &end, 10);
-    if (*end != '\0' || value < minimum || value > maximum)
+    for (std::size_t i = first; i < text.size(); ++i) {
+        if (text[i] < '0' || text[i] > '9')
+            return std::nullopt;
+    }
+    const long value = std::strtol(text.c_str(), nullptr, 10);
+    if (value < minimum || value > maximum)
         return std::nullopt;
     return int(value);
 }
@@ -195,17 +199,19 @@ std::string FormatHistoryIndex(const std::vector<HistoryEntry>& entries) {
 HistoryIndex ParseHistoryIndex(const std::string& text) {
     HistoryIndex index;
     std::vector<std::string> lines = SplitAt(text, '\n');
-    // The writer ends every line; what follows the last line end is a line cut off.
-    if (!lines.empty() && lines.back().empty())
-        lines.pop_back();
+    // The writer ends every line; what follows the last line end is a line cut off, and a cut
+    // in the last number of a line can leave a line that still reads, with a wrong value.
+    const bool cutOff = !lines.back().empty();
+    lines.pop_back();
     for (std::string& line : lines) {
         if (!line.empty() && line.back() == '\r') // written in text mode on Windows
             line.pop_back();
     }
+    index.skippedLines = cutOff ? 1 : 0;
     if (lines.empty())
         return index;
     if (lines.front() != kIndexHeader) {
-        index.skippedLines = int(lines.size());
+        index.skippedLines += int(lines.size());
         return index;
     }
     for (std::size_t i = 1; i < lines.size(); ++i) {
