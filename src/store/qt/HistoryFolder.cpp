@@ -63,8 +63,14 @@ std::optional<HistoryEntry> HistoryFolder::Add(HistoryEntry entry, const ConfigB
         QFile::remove(path);
         return std::nullopt;
     }
-    for (const HistoryEntry& old : dropped)
-        QFile::remove(folder_ + "/" + QString::fromStdString(old.file));
+    // An index edited by hand may list one file twice; a kept line still needs it.
+    std::set<std::string> kept;
+    for (const HistoryEntry& listed : index.entries)
+        kept.insert(listed.file);
+    for (const HistoryEntry& old : dropped) {
+        if (!kept.count(old.file))
+            QFile::remove(folder_ + "/" + QString::fromStdString(old.file));
+    }
     return entry;
 }
 
