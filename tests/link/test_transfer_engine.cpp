@@ -143,6 +143,7 @@ class TransferEngineTest : public QObject {
     void startReplacesARunningExchange();
     void unitInfoTexts_data();
     void unitInfoTexts();
+    void fetchLeavesTheRecordAlone();
 };
 
 void TransferEngineTest::requestFramesAreExact() {
@@ -546,6 +547,93 @@ void TransferEngineTest::unitInfoTexts() {
     QCOMPARE(QString::fromStdString(unit.unitVersionText), version);
     QCOMPARE(QString::fromStdString(unit.unitDateText), date);
     QCOMPARE(QString::fromStdString(unit.unitTimeText), time);
+}
+
+void TransferEngineTest::fetchLeavesTheRecordAlone() {
+    Bench b;
+    b.block.baseAdv = 21;
+    const ConfigBlock before = b.block;
+    ConfigBlock unit = StartupBlock();
+    unit.baseAdv = 17;
+    unit.advance[55] = 44;
+    unit.startLimiter = 150; // the normaliser would repair it; the unit's bytes are what counts
+    unit.noReading = 1;
+    b.engine.StartFetch();
+    QVERIFY(b.engine.fetching());
+    QCOMPARE(b.engine.startedExchange(), ModeRead);
+    QCOMPARE(b.events.fileNameCleared, 0);
+    b.ticksUntilSend();
+    QCOMPARE(b.lastSent(), MakeFrame(0x40));
+    b.tick(MakeFrame(0xC0, InfoPayload(50)));
+    b.tick(MakeFrame(0xC1, ImageBlock(unit, 1)));
+    b.tick(MakeFrame(0xC2, ImageBlock(unit, 2)));
+    QVERIFY(b.block == before);
+    QCOMPARE(b.events.shows, 0);
+    QVERIFY(std::equal(unit.bytes(), unit.bytes() + kImageSize, b.engine.fetched().bytes()));
+    const std::vector<std::pair<ExchangeResult, TransferMode>> fetched{
+        {ExchangeResult::Fetched, ModeRead}};
+    QCOMPARE(b.events.endings, fetched);
+    QCOMPARE(b.engine.transferMode(), ModeIdle);
+    QCOMPARE(b.state().outcome, TransferOutcome::Fetched);
+    QVERIFY(!b.shown().labelVisible);
+    QVERIFY(!b.shown().gaugeVisible);
+    // Back to asking for live data, and no verify of the record that was not read.
+    const size_t sentByFetch = b.sends();
+    b.ticks(3 * TransferEngine::kMonitorTicks);
+    QCOMPARE(b.sends(), sentByFetch + 3);
+    for (size_t i = sentByFetch; i < b.sends(); ++i)
+        QCOMPARE(int(b.port.writtenFrames()[i][0]), 0x30);
+    QCOMPARE(b.events.endings, fetched);
+    QVERIFY(b.block == before);
+
+    // A fetch that ends half way or in silence fails as a read does and keeps what it had.
+    ConfigBlock other = unit;
+    other.baseAdv = 30;
+    b.engine.StartFetch();
+    b.ticksUntilSend();
+    b.tick(MakeFrame(0xC0, InfoPayload(50)));
+    b.tick(MakeFrame(0xC1, ImageBlock(other, 1)));
+    b.ticks(25);
+    QCOMPARE(b.events.endings.back(), std::make_pair(ExchangeResult::Failed, ModeRead));
+    QCOMPARE(b.caption(), std::string("Read error!"));
+    QCOMPARE(int(b.state().failedExchange), int(ModeRead));
+    QVERIFY(std::equal(unit.bytes(), unit.bytes() + kImageSize, b.engine.fetched().bytes()));
+    Bench silent;
+    const ConfigBlock untouched = silent.block;
+    silent.engine.StartFetch();
+    silent.ticks(24);
+    QCOMPARE(silent.events.endings, (std::vector<std::pair<ExchangeResult, TransferMode>>{
+                                        {ExchangeResult::Failed, ModeRead}}));
+    QCOMPARE(CountSendsOf(silent.port, 0x40), 5);
+    QVERIFY(silent.block == untouched);
+    QCOMPARE(silent.events.shows + silent.events.fileNameCleared, 0);
+
+    // A unit of another version leaves the record as it was too, unlike a read.
+    Bench older;
+    older.block.baseAdv = 21;
+    older.engine.StartFetch();
+    older.ticksUntilSend();
+    older.tick(MakeFrame(0xC0, InfoPayload(49)));
+    QCOMPARE(older.events.endings.back(),
+             std::make_pair(ExchangeResult::VersionMismatch, ModeRead));
+    QCOMPARE(older.events.shows, 0);
+    QVERIFY(older.block == before);
+
+    // What a passing verify was the success of.
+    Bench started;
+    started.engine.StartProgram();
+    started.ticksUntilSend();
+    started.tick(MakeFrame(0x80, InfoPayload(50)));
+    started.tick(MakeFrame(0x81, ImageBlock(started.block, 1)));
+    started.tick(MakeFrame(0x82, ImageBlock(started.block, 2)));
+    QCOMPARE(started.engine.transferMode(), ModeVerify);
+    QCOMPARE(started.engine.startedExchange(), ModeProgram);
+    started.engine.StartVerify();
+    QCOMPARE(started.engine.startedExchange(), ModeVerify);
+    started.engine.StartFetch();
+    started.engine.StartRead();
+    QCOMPARE(started.engine.startedExchange(), ModeRead);
+    QVERIFY(!started.engine.fetching());
 }
 
 QTEST_APPLESS_MAIN(TransferEngineTest)
