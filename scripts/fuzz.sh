@@ -8,7 +8,8 @@ cd "$(dirname "$0")/.."
 seconds="${1:-20}"
 shift || true
 targets=("$@")
-[ ${#targets[@]} -eq 0 ] && targets=(config_file record_copy ini_file monitor_telegram transfer_engine block_text)
+[ ${#targets[@]} -eq 0 ] && targets=(config_file record_copy ini_file monitor_telegram transfer_engine block_text
+    history_index)
 
 bash scripts/install-deps.sh clang libclang-rt-14-dev
 
