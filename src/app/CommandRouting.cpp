@@ -125,6 +125,7 @@ void FormController::ConnectCommands() {
     for (int i = 0; i < kPortCount; ++i)
         connect(form_.ComItem(i), &QAction::triggered, this, [this, i] { MenuCom1Click(i); });
     edits_.ConnectCommands();
+    history_.ConnectCommands();
 }
 
 void FormController::WatchEdit(QLineEdit* edit) {

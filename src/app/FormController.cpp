@@ -37,7 +37,7 @@ FormController::FormController(TFormHlav& form, FormState& state, SerialPort& po
       binding_(form.controls()), monitorPanel_(form.controls()), viewRules_(form, form.controls()),
       marker_(form.controls().advance, form.controls().servo),
       edits_(form, state, *this, dialogs, binding_), curves_(form.controls()),
-      trace_(form.controls().advance) {
+      trace_(form.controls().advance), history_(form, state, *this, dialogs, link_) {
     timer1_.setInterval(DeviceLink::kTickMs);
     timer1_.setTimerType(Qt::PreciseTimer);
     connect(&timer1_, &QTimer::timeout, this, &FormController::Timer1Timer);
@@ -94,6 +94,7 @@ void FormController::Timer1Timer() {
     const bool dataCurrent = link_.telegramCount() > 0 && !link_.connectionLost();
     curves_.MarkLive(live, link_.monitor(), dataCurrent);
     trace_.Tick(state_.point, dataCurrent);
+    history_.Tick();
     FinishPendingClose();
 }
 
@@ -145,6 +146,7 @@ void FormController::FormClose() {
     closed_ = true;
     timer1_.stop();
     ports_.ClosePort();
+    history_.Close();
     ReadForm();
     NormaliseBlock(state_.block, state_.choices);
     settings_.SaveSettings();
@@ -224,6 +226,10 @@ void FormController::showRecord() {
     // What a read brings is a change like any other, and can be undone.
     edits_.RecordChange(link_.engine().transferMode() == ModeRead ? ChangeKind::Read
                                                                   : ChangeKind::Edit);
+}
+
+void FormController::exchangeEnded(ExchangeResult result, TransferMode mode) {
+    history_.ExchangeEnded(result, mode);
 }
 
 void FormController::clearFileName() {

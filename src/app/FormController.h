@@ -5,6 +5,7 @@
 #include "app/FileCommands.h"
 #include "app/FormState.h"
 #include "app/HeatMap.h"
+#include "app/HistoryCommands.h"
 #include "app/MonitorPanel.h"
 #include "app/OperatingPointMarker.h"
 #include "app/PortKeeper.h"
@@ -59,6 +60,7 @@ class FormController : public QObject, private TransferEvents, private FormRefre
     const DeviceLink& link() const { return link_; }
     const TraceView& trace() const { return trace_; }
     EditCommands& edits() { return edits_; }
+    HistoryCommands& history() { return history_; }
     // The About window, created once after the main window; Help > About shows it.
     void SetAboutWindow(TFormAbout* about) { about_ = about; }
 
@@ -66,7 +68,7 @@ class FormController : public QObject, private TransferEvents, private FormRefre
     // TransferEvents
     void showRecord() override;
     void clearFileName() override;
-    void exchangeEnded(ExchangeResult, TransferMode) override {}
+    void exchangeEnded(ExchangeResult result, TransferMode mode) override;
     void versionMismatch(int pcVersion, int unitVersion) override;
 
     // FormRefresh
@@ -125,6 +127,7 @@ class FormController : public QObject, private TransferEvents, private FormRefre
     EditCommands edits_;
     CurvePanel curves_;
     TraceView trace_;
+    HistoryCommands history_;
     uint32_t telegramsShown_ = 0;
     QTimer timer1_;
     bool keepSpecial_ = false;

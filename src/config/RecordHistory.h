@@ -24,8 +24,9 @@ enum class ChangeKind : uint8_t {
     BikeType,
     Open,
     Read,
+    Restore, // an entry of the unit's history, or a line of its nudge log
 };
-constexpr int kChangeKinds = int(ChangeKind::Read) + 1;
+constexpr int kChangeKinds = int(ChangeKind::Restore) + 1;
 
 // The states the record went through, for undo and redo. It keeps whole records (207 bytes
 // each), so a step back is exact whatever the change was, and drops the oldest beyond `limit`.

@@ -119,6 +119,7 @@ const Translations kChangeNames[] = {
     {"bike type", "Motorradtyp", "type de moto", "typ motocyklu"},
     {"open", "Öffnen", "ouverture", "otevření"},
     {"read", "Lesen", "lecture", "čtení"},
+    {"restore", "Wiederherstellen", "restauration", "obnovení"},
 };
 static_assert(std::size(kChangeNames) == kChangeKinds, "one entry per ChangeKind");
 

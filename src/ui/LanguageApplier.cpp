@@ -1,5 +1,6 @@
 #include "ui/LanguageApplier.h"
 
+#include "texts/HistoryTexts.h"
 #include "texts/LanguageTexts.h"
 #include "texts/WorkbenchTexts.h"
 #include "ui/FormHlav.h"
@@ -74,8 +75,8 @@ QString WorkbenchCaption(WorkbenchText text, uint8_t languageIndex) {
     return QString::fromStdString(WorkbenchTextIn(text, languageIndex));
 }
 
-// The tuning aids' fixed captions; those that change with the record (undo, redo, raise and
-// lower by the step) are the edit commands' own.
+// The tuning aids' and the history's fixed captions; those that change with the record (undo, redo,
+// raise and lower by the step) are the edit commands' own.
 void ApplyWorkbenchTexts(const MenuActions& menu, uint8_t languageIndex) {
     const EditActions& edit = menu.edit;
     const struct {
@@ -103,6 +104,14 @@ void ApplyWorkbenchTexts(const MenuActions& menu, uint8_t languageIndex) {
             SetHint(item.action, WorkbenchCaption(*item.hint, languageIndex));
     }
     edit.menu->setTitle(WorkbenchCaption(WorkbenchText::EditMenu, languageIndex));
+    const std::pair<QAction*, HistoryText> historyItems[] = {
+        {menu.history, HistoryText::MenuHistory},
+        {menu.compareFile, HistoryText::MenuCompareFile},
+        {menu.compareUnit, HistoryText::MenuCompareUnit}};
+    for (const auto& [action, caption] : historyItems)
+        action->setText(QString::fromStdString(HistoryTextIn(caption, languageIndex)));
+    menu.historyMenu->setTitle(
+        QString::fromStdString(HistoryTextIn(HistoryText::HistoryMenu, languageIndex)));
 }
 
 } // namespace

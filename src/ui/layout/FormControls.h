@@ -83,6 +83,10 @@ struct MenuActions {
     QAction* trail = nullptr;        // MenuTrail, checkable
     QAction* dwell = nullptr;        // MenuDwell, checkable
     QAction* dwellReset = nullptr;   // MenuDwellReset
+    QMenu* historyMenu = nullptr;    // MenuUnitHistory
+    QAction* history = nullptr;      // MenuHistory
+    QAction* compareFile = nullptr;  // MenuCompareFile
+    QAction* compareUnit = nullptr;  // MenuCompareUnit
     EditActions edit;
     std::array<QAction*, kLanguageCount> languages{}; // kLanguageMenuItems, in language order
     QAction* contents = nullptr;                      // MenuContens

@@ -129,6 +129,16 @@ void BuildMenu(QMainWindow* form, FrameControls& frame) {
     frame.menu.dwell->setCheckable(true);
     frame.menu.dwellReset = AddItem(tools, "MenuDwellReset", QString());
 
+    // The unit's history and the comparisons have a menu of their own, so the File menu stays
+    // as the window has always had it.
+    frame.menu.historyMenu = AddMenu(bar, "MenuUnitHistory", QString());
+    QMenu* history = frame.menu.historyMenu;
+    frame.menu.history = AddItem(history, "MenuHistory", QString(), QKeySequence("Ctrl+Shift+H"));
+    AddSeparator(history, "MenuUnitHistorySeparator");
+    frame.menu.compareFile = AddItem(history, "MenuCompareFile", QString());
+    frame.menu.compareUnit =
+        AddItem(history, "MenuCompareUnit", QString(), QKeySequence("Ctrl+Shift+U"));
+
     // Exactly one language carries the check mark.
     QMenu* language = AddMenu(bar, "MenuLanguage", "&Language");
     auto* languages = new QActionGroup(language);
