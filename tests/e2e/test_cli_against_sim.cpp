@@ -155,6 +155,8 @@ class CliAgainstSimTest : public QObject {
     void unpluggedLineEndsTheExchange();
     void portErrorsNameDeviceAndReason();
     void fileErrors();
+    void diffListsWhatTheFilesHold();
+    void historyKeepsReadsAndProgramsNewestFirst();
     void usageErrors_data();
     void usageErrors();
 
@@ -166,6 +168,10 @@ class CliAgainstSimTest : public QObject {
 void CliAgainstSimTest::init() {
     QVERIFY(dir_.isValid());
     link_ = dir_.filePath(QString("unit-%1").arg(QTest::currentTestFunction()));
+    // Every read and program is kept in the history: each test function has a folder of its
+    // own, and none touches the user's.
+    qputenv("XDG_DATA_HOME",
+            dir_.filePath(QString("data-%1").arg(QTest::currentTestFunction())).toUtf8());
 }
 
 void CliAgainstSimTest::programThenReadRoundTripsEveryField() {
@@ -513,6 +519,106 @@ void CliAgainstSimTest::fileErrors() {
     QCOMPARE(CountRequests(sim.stopAndLog(), "00"), 0);
 }
 
+void CliAgainstSimTest::diffListsWhatTheFilesHold() {
+    const QString tuned = dir_.filePath("tuned.ign");
+    WriteText(tuned, TunedFileWithMap());
+    const QString copy = dir_.filePath("copy.ign");
+    WriteText(copy, TunedFileWithMap());
+    const Result equal = RunCli({"diff", tuned, copy});
+    QCOMPARE(equal.exitCode, kOk);
+    QCOMPARE(equal.out + equal.err, QString());
+
+    // A limiter, a flag and a map cell, and a value no editor offers, which stays as it is.
+    const QString changed = dir_.filePath("changed.ign");
+    WriteText(changed,
+              TunedFileWithMap() + "LIMITER 95 130 8\nTPS_MAPA 0\nADVANCE 0 8\nBASE_ADV 255\n");
+    const Result differ = RunCli({"diff", tuned, changed});
+    QCOMPARE(differ.exitCode, kMismatch);
+    QCOMPARE(differ.out, QString("BASE_ADV: tuned.ign 14, changed.ign 255\n"
+                                 "LIMITER limiter: tuned.ign 125, changed.ign 130\n"
+                                 "TPS_MAPA: tuned.ign 1, changed.ign 0\n"
+                                 "ADVANCE row 1 column 2: tuned.ign 7, changed.ign 8\n"));
+    // Keywords both files lack are no difference: each is read over the same record.
+    const QString sparse = dir_.filePath("sparse.ign");
+    WriteText(sparse, "KORVANEX_KEY 50\nLIMITER 95 125 8\n");
+    const QString sameName = dir_.filePath("other/sparse.ign");
+    QVERIFY(QDir(dir_.path()).mkpath("other"));
+    WriteText(sameName, "KORVANEX_KEY 50\nLIMITER 95 130 8\n");
+    const Result paths = RunCli({"diff", sparse, sameName, "--lang", "DEUTSCH"});
+    QCOMPARE(paths.exitCode, kMismatch);
+    QCOMPARE(paths.out, "LIMITER Begrenzer: " + sparse + " 125, " + sameName + " 130\n");
+
+    const QString missing = dir_.filePath("missing.ign");
+    const Result unreadable = RunCli({"diff", tuned, missing});
+    QCOMPARE(unreadable.exitCode, kFileError);
+    QCOMPARE(unreadable.err, "Open file error!\n" + missing + "\n");
+    const QString notes = dir_.filePath("notes.ign");
+    WriteText(notes, "LIMITER 95 125 8\n");
+    const Result foreign = RunCli({"diff", notes, tuned});
+    QCOMPARE(foreign.exitCode, kFileError);
+    QCOMPARE(foreign.err, "Unmatched version of *.ign file!\n" + notes + "\n");
+    QCOMPARE(foreign.out, QString());
+}
+
+void CliAgainstSimTest::historyKeepsReadsAndProgramsNewestFirst() {
+    const Result none = RunCli({"history"});
+    QCOMPARE(none.exitCode, kOk);
+    QCOMPARE(none.out + none.err, QString());
+
+    Simulator sim(link_, {});
+    const QString tuned = dir_.filePath("tuned.ign");
+    WriteText(tuned, TunedFileWithMap());
+    const QString backup = dir_.filePath("kept.ign");
+    QCOMPARE(RunCli({"program", "--port", link_, tuned}).exitCode, kOk);
+    QCOMPARE(RunCli({"read", "--port", link_, "--out", backup}).exitCode, kOk);
+    // A verify changes nothing in the unit and is not kept.
+    QCOMPARE(RunCli({"verify", "--port", link_, tuned}).exitCode, kOk);
+
+    const auto rows = [](const QString& out) {
+        QList<QStringList> cells;
+        for (const QString& line : out.split('\n', Qt::SkipEmptyParts))
+            cells << line.split(QRegularExpression(" {2,}"));
+        return cells;
+    };
+    const Result listed = RunCli({"history"});
+    QCOMPARE(listed.exitCode, kOk);
+    QCOMPARE(listed.err, QString());
+    const QList<QStringList> table = rows(listed.out);
+    QCOMPARE(table.size(), 3);
+    QCOMPARE(table[0],
+             (QStringList{"Time", "Action", "Programmed", "Firmware", "File", "Kept as"}));
+    // The unit reports its count only after storing, which a read does not wait for.
+    QCOMPARE(table[1].mid(1, 4),
+             (QStringList{"read", "-", "KX_FLAM3 sim 2.3, 14. 3.2024 09:41", backup}));
+    QCOMPARE(table[2].mid(1, 4),
+             (QStringList{"program", "1", "KX_FLAM3 sim 2.3, 14. 3.2024 09:41", tuned}));
+    QVERIFY(QDateTime::fromString(table[1][0], "yyyy-MM-dd HH:mm:ss").isValid());
+    // Columns line up, and the kept files hold what the unit held.
+    QCOMPARE(listed.out.split('\n')[1].indexOf(backup), listed.out.split('\n')[0].indexOf("File"));
+    QCOMPARE(RunCli({"diff", table[1][5], backup}).exitCode, kOk);
+    QCOMPARE(RunCli({"diff", table[2][5], tuned}).exitCode, kOk);
+
+    const Result newest = RunCli({"history", "--limit", "1", "--lang", "DEUTSCH"});
+    QCOMPARE(rows(newest.out).size(), 2);
+    QCOMPARE(rows(newest.out)[1][1], "Lesen");
+
+    const QString index = QFileInfo(table[1][5]).dir().filePath("index.txt");
+    WriteText(index, ReadText(index) + "garbled\tline\n");
+    const Result garbled = RunCli({"history"});
+    QCOMPARE(garbled.exitCode, kOk);
+    QCOMPARE(garbled.out, listed.out);
+    QCOMPARE(garbled.err, "History: 1 index lines skipped, 0 files not in the index\n");
+
+    // A folder that cannot be written costs the entry, not the read.
+    const QString blocker = dir_.filePath("blocker");
+    WriteText(blocker, "");
+    qputenv("XDG_DATA_HOME", blocker.toUtf8());
+    const Result unkept = RunCli({"read", "--port", link_, "--out", backup, "--force"});
+    QCOMPARE(unkept.exitCode, kOk);
+    QCOMPARE(unkept.err, "Not kept in the history: the folder " + blocker +
+                             "/kx_flam3/history could not be written\n");
+}
+
 void CliAgainstSimTest::usageErrors_data() {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("message");
@@ -526,6 +632,12 @@ void CliAgainstSimTest::usageErrors_data() {
         << QStringList{"info", "--port", "COM1", "--lang", "english"} << "--lang takes";
     QTest::newRow("bad seconds") << QStringList{"monitor", "--port", "COM1", "--seconds", "x"}
                                  << "--seconds needs";
+    QTest::newRow("diff of one file") << QStringList{"diff", "a.ign"} << "diff needs two";
+    QTest::newRow("diff of three files")
+        << QStringList{"diff", "a.ign", "b.ign", "c.ign"} << "unexpected argument 'c.ign'";
+    QTest::newRow("no entries") << QStringList{"history", "--limit", "0"} << "--limit needs";
+    QTest::newRow("no number") << QStringList{"history", "--limit", "abc"} << "--limit needs";
+    QTest::newRow("history of a file") << QStringList{"history", "a.ign"} << "unexpected argument";
 }
 
 void CliAgainstSimTest::usageErrors() {

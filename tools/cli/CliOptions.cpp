@@ -2,13 +2,15 @@
 
 #include "config/AppChoices.h"
 
+#include <climits>
 #include <cstdlib>
 #include <utility>
+#include <vector>
 
 namespace kx::cli {
 
 const char* const kUsage =
-    "Usage: kx_flam3_cli COMMAND --port PORT [options]\n"
+    "Usage: kx_flam3_cli COMMAND [--port PORT] [options]\n"
     "\n"
     "Commands:\n"
     "  read --port PORT --out FILE.ign [--force]\n"
@@ -23,24 +25,35 @@ const char* const kUsage =
     "  monitor --port PORT [--seconds S] [--csv FILE]\n"
     "                                     print the unit's live values as CSV rows\n"
     "  info --port PORT                   show the unit's firmware version, date and time\n"
+    "  diff A.ign B.ign                   print every field in which the two files differ,\n"
+    "                                     in verify's words, with both values as the files\n"
+    "                                     hold them\n"
+    "  history [--limit N]                list the kept reads and programs, newest first;\n"
+    "                                     the last column is the file each one kept\n"
     "\n"
     "Files are taken as the window opens them: values outside the editors' ranges are\n"
-    "brought into them before they are programmed or compared.\n"
+    "brought into them before they are programmed or compared. Only diff takes them as\n"
+    "they are.\n"
+    "\n"
+    "Every successful read and program is kept in the history folder (on Linux\n"
+    "$XDG_DATA_HOME/kx_flam3/history, by default ~/.local/share/kx_flam3/history).\n"
     "\n"
     "Options:\n"
     "  --port PORT      COM1 ... COM20, or a device path such as /dev/ttyUSB0\n"
     "                   (COM<n> is pointed at a device as in the window: the settings\n"
     "                   file's PORTS section, or KX_FLAM3_COM<n>)\n"
     "  --force          read: replace an existing --out file\n"
+    "  --limit N        history: list only the newest N entries\n"
     "  --lang LANGUAGE  ENGLISH, DEUTSCH, FRANCE or CESKY for the messages\n"
     "  --verbose        show every step and the number of ticks taken\n"
     "  --help           this text\n"
     "  --version        the program version\n"
     "\n"
     "Exit status:\n"
-    "  0  success\n"
+    "  0  success; diff: the files are equal\n"
     "  1  data mismatch: verify lists the differing fields; read wrote the unit's data\n"
-    "     unchanged although it breaks the rules, and lists what normalising would change\n"
+    "     unchanged although it breaks the rules, and lists what normalising would change;\n"
+    "     diff: the files differ\n"
     "  2  usage\n"
     "  3  port error\n"
     "  4  no answer; also a monitor run without live data, and a unit that did not report\n"
@@ -61,11 +74,33 @@ std::optional<Command> CommandFromWord(const std::string& word) {
         return Command::Monitor;
     if (word == "info")
         return Command::Info;
+    if (word == "diff")
+        return Command::Diff;
+    if (word == "history")
+        return Command::History;
     if (word == "--help" || word == "-h" || word == "help")
         return Command::Help;
     if (word == "--version")
         return Command::Version;
     return std::nullopt;
+}
+
+// diff and history work on files only; every other command talks to the unit.
+bool TalksToUnit(Command command) {
+    return command != Command::Diff && command != Command::History;
+}
+
+// The file arguments a command takes, in order.
+std::vector<std::string*> FileArguments(CliOptions& options) {
+    switch (options.command) {
+    case Command::Verify:
+    case Command::Program:
+        return {&options.file};
+    case Command::Diff:
+        return {&options.file, &options.secondFile};
+    default:
+        return {};
+    }
 }
 
 } // namespace
@@ -84,13 +119,14 @@ std::optional<CliOptions> ParseCliOptions(int argc, const char* const* argv, std
     options.command = *command;
 
     std::string seconds;
+    std::string limit;
     std::string language;
-    const std::pair<const char*, std::string*> valueOptions[] = {{"--port", &options.port},
-                                                                 {"--out", &options.outFile},
-                                                                 {"--csv", &options.csvFile},
-                                                                 {"--seconds", &seconds},
-                                                                 {"--lang", &language}};
+    const std::pair<const char*, std::string*> valueOptions[] = {
+        {"--port", &options.port}, {"--out", &options.outFile}, {"--csv", &options.csvFile},
+        {"--seconds", &seconds},   {"--limit", &limit},         {"--lang", &language}};
 
+    const std::vector<std::string*> files = FileArguments(options);
+    std::size_t filesGiven = 0;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         std::string* target = nullptr;
@@ -115,9 +151,8 @@ std::optional<CliOptions> ParseCliOptions(int argc, const char* const* argv, std
         } else if (!arg.empty() && arg[0] == '-') {
             error = "unknown option '" + arg + "'";
             return std::nullopt;
-        } else if (options.file.empty() &&
-                   (options.command == Command::Verify || options.command == Command::Program)) {
-            options.file = arg;
+        } else if (filesGiven < files.size()) {
+            *files[filesGiven++] = arg;
         } else {
             error = "unexpected argument '" + arg + "'";
             return std::nullopt;
@@ -132,6 +167,15 @@ std::optional<CliOptions> ParseCliOptions(int argc, const char* const* argv, std
             return std::nullopt;
         }
     }
+    if (!limit.empty()) {
+        char* end = nullptr;
+        const long value = std::strtol(limit.c_str(), &end, 10);
+        if (end == limit.c_str() || *end != '\0' || value < 1 || value > INT_MAX) {
+            error = "--limit needs a number of entries from 1, not '" + limit + "'";
+            return std::nullopt;
+        }
+        options.limit = int(value);
+    }
     if (!language.empty()) {
         const auto index = LanguageFromWord(language);
         if (!index) {
@@ -142,13 +186,13 @@ std::optional<CliOptions> ParseCliOptions(int argc, const char* const* argv, std
     }
     if (options.command == Command::Help || options.command == Command::Version)
         return options;
-    if (options.port.empty()) {
+    if (TalksToUnit(options.command) && options.port.empty()) {
         error = "--port is required";
         return std::nullopt;
     }
-    if ((options.command == Command::Verify || options.command == Command::Program) &&
-        options.file.empty()) {
-        error = "name the .ign file to use";
+    if (filesGiven < files.size()) {
+        error = options.command == Command::Diff ? "diff needs two .ign files to compare"
+                                                 : "name the .ign file to use";
         return std::nullopt;
     }
     if (options.command == Command::Read && options.outFile.empty()) {

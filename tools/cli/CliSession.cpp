@@ -1,5 +1,8 @@
 #include "CliSession.h"
 
+#include "CliHistory.h"
+#include "CliOutput.h"
+#include "ConfigArgument.h"
 #include "MonitorCsv.h"
 #include "config/EditorClamp.h"
 #include "link/PortNames.h"
@@ -7,14 +10,12 @@
 #include "store/PortSettings.h"
 #include "store/qt/SafeTextFile.h"
 #include "store/qt/SettingsFiles.h"
-#include "texts/DifferenceTexts.h"
 #include "texts/PortFailureTexts.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
-#include <sstream>
 
 namespace kx::cli {
 
@@ -37,30 +38,6 @@ std::string DeviceFor(const std::string& port) {
         return DeviceForPort(*index, PortOverridesFromSettings(settings));
     }
     return port;
-}
-
-// File names come in the system's own encoding of the command line.
-QString PathFromArgument(const std::string& argument) {
-    return QString::fromLocal8Bit(argument.c_str());
-}
-
-void Say(const std::string& text) {
-    std::fprintf(stderr, "%s\n", text.c_str());
-}
-
-// Results go to standard output, at once, so a script or a watching technician sees each line
-// as it happens.
-void Print(const std::string& text) {
-    std::printf("%s\n", text.c_str());
-    std::fflush(stdout);
-}
-
-void PrintDifferences(const std::vector<FieldDifference>& differences, int languageIndex,
-                      CliText first, CliText second) {
-    const DifferenceWords words = DifferenceWordsIn(uint8_t(languageIndex));
-    for (const FieldDifference& difference : differences)
-        Print(DescribeDifference(difference, words, Text(first, languageIndex),
-                                 Text(second, languageIndex)));
 }
 
 } // namespace
@@ -108,6 +85,8 @@ int CliSession::run() {
         std::fprintf(csv_, "%s\n", MonitorCsvHeader().c_str());
         std::fflush(csv_);
         break;
+    case Command::Diff: // main runs these without a session
+    case Command::History:
     case Command::Help:
     case Command::Version:
         break;
@@ -131,18 +110,8 @@ bool CliSession::prepareRecord() {
         return true;
     // As the window's Open does: the file over the start-up record, normalised, and brought into
     // the editors' ranges, so the unit gets exactly what the window would show for the file.
-    const auto text = ReadTextFile(PathFromArgument(options_.file));
-    if (!text) {
-        Say(texts_.MsgOpenFileError);
-        Say(options_.file);
+    if (!ReadConfigArgument(options_.file, block_, texts_))
         return false;
-    }
-    std::istringstream in(*text);
-    if (!ReadConfigFile(in, block_)) {
-        Say(texts_.MsgFileVersionMismatch);
-        Say(options_.file);
-        return false;
-    }
     NormaliseBlock(block_);
     ClampToEditors(block_);
     return true;
@@ -224,6 +193,7 @@ void CliSession::reportProgress() {
 }
 
 void CliSession::finishExchange() {
+    telegramsAtExchangeEnd_ = link_.telegramCount();
     const TransferEngine& engine = link_.engine();
     const std::string& caption = status().LabelHlaseni.caption;
     switch (outcome()) {
@@ -280,8 +250,8 @@ void CliSession::listingTick() {
         const auto differences = ListDifferences(fileRecord_, unitImage_);
         if (differences.empty())
             Say(text(CliText::ListedMatches));
-        PrintDifferences(differences, options_.languageIndex, CliText::FileLabel,
-                         CliText::UnitLabel);
+        PrintDifferences(differences, options_.languageIndex, text(CliText::FileLabel),
+                         text(CliText::UnitLabel));
         finish(ExitMismatch);
     } else if (outcome() != TransferOutcome::None || ticks_ >= kExchangeTickLimit) {
         Say(text(CliText::ListingFailed));
@@ -292,7 +262,6 @@ void CliSession::listingTick() {
 void CliSession::startSaving() {
     phase_ = Phase::Saving;
     verifiedAtMs_ = clock_.elapsed();
-    telegramsAtVerify_ = link_.telegramCount();
 }
 
 // Idle ticks keep asking for live data; the unit reports what is left to store.
@@ -302,7 +271,9 @@ void CliSession::savingTick() {
         savingShown_ = status.gaugeProgress;
         Print(texts_.MsgSaving + " " + std::to_string(savingShown_) + "%");
     }
-    if (link_.telegramCount() != telegramsAtVerify_ && link_.lastTelegram().saveCountdown == 0) {
+    if (link_.telegramCount() != telegramsAtExchangeEnd_ &&
+        link_.lastTelegram().saveCountdown == 0) {
+        keepInHistory(HistoryAction::Program, options_.file);
         Print(status.LabelHlaseni.caption);
         finish(ExitOk);
     } else if (clock_.elapsed() - verifiedAtMs_ >= kSavingLimitMs) {
@@ -320,6 +291,8 @@ void CliSession::writeReadRecord() {
         finish(ExitFileError);
         return;
     }
+    // Only once the backup is written, so no entry names a file that does not hold it.
+    keepInHistory(HistoryAction::Read, options_.outFile);
     Print(status().LabelHlaseni.caption);
     Print(text(CliText::Written, options_.outFile));
     if (breaksRules_.empty()) {
@@ -327,8 +300,8 @@ void CliSession::writeReadRecord() {
         return;
     }
     Say(text(CliText::BreaksRules));
-    PrintDifferences(breaksRules_, options_.languageIndex, CliText::UnitLabel,
-                     CliText::NormalisedLabel);
+    PrintDifferences(breaksRules_, options_.languageIndex, text(CliText::UnitLabel),
+                     text(CliText::NormalisedLabel));
     finish(ExitMismatch);
 }
 
@@ -350,6 +323,13 @@ void CliSession::monitorTick() {
     } else if (runOver) {
         finish(ExitOk);
     }
+}
+
+void CliSession::keepInHistory(HistoryAction action, const std::string& file) {
+    const int programCount =
+        link_.telegramCount() != telegramsAtExchangeEnd_ ? int(link_.monitor().programCount) : -1;
+    KeepInHistory(action, link_.engine().unitInfo(), programCount, file, block_,
+                  options_.languageIndex);
 }
 
 std::string CliSession::text(CliText id, const std::string& first,

@@ -7,6 +7,7 @@
 #include "link/serial/QtSerialPort.h"
 #include "present/LinkPresenter.h"
 #include "store/ConfigDifferences.h"
+#include "store/UnitHistory.h"
 #include "texts/MessageTexts.h"
 
 #include <QElapsedTimer>
@@ -50,6 +51,8 @@ class CliSession : public QObject, private TransferEvents {
     void startSaving();
     void savingTick();
     void writeReadRecord();
+    // The record as the unit now holds it, with `file` as the file the command worked with.
+    void keepInHistory(HistoryAction action, const std::string& file);
     void monitorTick();
     void finish(int status);
     // The status label's caption and gauge as the window would show them now.
@@ -82,7 +85,8 @@ class CliSession : public QObject, private TransferEvents {
     ConfigBlock fileRecord_ = StartupBlock();  // verify: what the unit was compared with
     std::vector<FieldDifference> breaksRules_; // read: what normalising the unit's data changes
     qint64 verifiedAtMs_ = 0;
-    uint32_t telegramsAtVerify_ = 0;
+    // Telegrams after this count were sent once the exchange had ended.
+    uint32_t telegramsAtExchangeEnd_ = 0;
     int savingShown_ = -1;
 };
 

@@ -23,6 +23,17 @@ enum class CliText {
     VerboseTicks,    // %1: ticks
     VerboseTime,     // %1: milliseconds
     VerboseTick,     // %1: the tick, %2: the status caption
+    HistoryNotKept,  // %1: the history folder
+    HistoryUnlisted, // %1: index lines that are no entry, %2: files the index does not name
+    HistoryTime,     // the history's column headings
+    HistoryAction,
+    HistoryCount,
+    HistoryFirmware,
+    HistoryOpenFile,
+    HistoryKeptAs,
+    HistoryRead, // the history's actions
+    HistoryProgram,
+    HistoryNudge, // a program made while every change was programmed at once
     Count
 };
 

@@ -1,3 +1,5 @@
+#include "CliDiff.h"
+#include "CliHistory.h"
 #include "CliOptions.h"
 #include "CliSession.h"
 #include "ProgramVersion.h"
@@ -26,6 +28,10 @@ int main(int argc, char* argv[]) {
         std::printf("kx_flam3_cli %s\n", kx::kProgramVersion);
         return ExitOk;
     }
+    if (options->command == Command::Diff)
+        return DiffFiles(*options);
+    if (options->command == Command::History)
+        return ListHistory(*options);
     CliSession session(*options);
     return session.run();
 }
