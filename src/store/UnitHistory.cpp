@@ -211,6 +211,7 @@ HistoryIndex ParseHistoryIndex(const std::string& text) {
     if (lines.empty())
         return index;
     if (lines.front() != kIndexHeader) {
+        index.foreign = true;
         index.skippedLines += int(lines.size());
         return index;
     }

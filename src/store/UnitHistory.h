@@ -50,6 +50,8 @@ struct HistoryEntry {
 struct HistoryIndex {
     std::vector<HistoryEntry> entries;
     int skippedLines = 0;
+    bool foreign =
+        false; // text there, but not an index of this format (another tool's, a newer one)
 };
 
 // What a history folder lists, oldest first, and what it holds that cannot be listed.

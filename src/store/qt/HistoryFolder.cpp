@@ -27,13 +27,23 @@ QString HistoryFolder::IndexPath() const {
     return folder_ + "/" + kIndexName;
 }
 
-HistoryIndex HistoryFolder::ReadIndex() const {
-    return ParseHistoryIndex(ReadTextFile(IndexPath()).value_or(std::string()));
+std::optional<HistoryIndex> HistoryFolder::ReadIndex() const {
+    if (!QFileInfo::exists(IndexPath()))
+        return HistoryIndex{};
+    const auto text = ReadTextFile(IndexPath());
+    if (!text)
+        return std::nullopt;
+    return ParseHistoryIndex(*text);
 }
 
 std::optional<HistoryEntry> HistoryFolder::Add(HistoryEntry entry, const ConfigBlock& record,
                                                const QDateTime& when) const {
-    HistoryIndex index = ReadIndex();
+    // An index that cannot be read, or is of another format, is not ours to replace: writing
+    // ours over it would lose every entry it lists.
+    const auto read = ReadIndex();
+    if (!read || read->foreign)
+        return std::nullopt;
+    HistoryIndex index = *read;
     std::set<std::string> taken;
     for (const HistoryEntry& listed : index.entries)
         taken.insert(listed.file);
@@ -75,7 +85,7 @@ std::optional<HistoryEntry> HistoryFolder::Add(HistoryEntry entry, const ConfigB
 }
 
 HistoryListing HistoryFolder::List() const {
-    const HistoryIndex index = ReadIndex();
+    const HistoryIndex index = ReadIndex().value_or(HistoryIndex{});
     HistoryListing listing;
     listing.skipped = index.skippedLines;
     const QDir folder(folder_);

@@ -35,7 +35,8 @@ class HistoryFolder {
 
   private:
     QString IndexPath() const;
-    HistoryIndex ReadIndex() const;
+    // Nothing when an index is there but cannot be read.
+    std::optional<HistoryIndex> ReadIndex() const;
 
     QString folder_;
     int limit_;
