@@ -2,13 +2,16 @@
 #include "link/serial/QtSerialPort.h"
 #include "store/RecordCopy.h"
 #include "support/RecordingDialogs.h"
+#include "ui/ComparisonWindow.h"
 #include "ui/FormHlav.h"
+#include "ui/HistoryWindow.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -41,17 +44,17 @@ class FormAgainstSimTest : public QObject {
     void liveDataArrives();
     void programAnEditedMapAndReadItBack();
     void tuningTheMarkedCellReachesTheUnit();
+    void historyOfProgramsAndNudgesRollsBack();
 
   private:
     QString imagePath() const { return dir_.filePath("image.txt"); }
     // The advance cell as the simulated unit keeps it, or -1 before its first programming.
-    int UnitCell(int index) const {
-        std::ifstream in(imagePath().toStdString());
-        if (!in)
-            return -1;
+    int UnitCell(int index) const { return UnitImage().advance[index]; }
+    ConfigBlock UnitImage() const {
         ConfigBlock image = StartupBlock();
+        std::ifstream in(imagePath().toStdString());
         ReadRecordCopy(in, image);
-        return image.advance[index];
+        return image;
     }
 
     QTemporaryDir dir_;
@@ -139,6 +142,70 @@ void FormAgainstSimTest::tuningTheMarkedCellReachesTheUnit() {
     QTest::keyClick(&form, Qt::Key_F5);
     QCOMPARE(int(state.block.advance[cell]), tuned);
     QTRY_COMPARE_WITH_TIMEOUT(UnitCell(cell), tuned, 5000);
+}
+
+// Three variants programmed by hand, two cells nudged while the engine runs, the first and last
+// entries compared in the window and by the command-line tool, and the unit rolled back to the
+// first nudge.
+void FormAgainstSimTest::historyOfProgramsAndNudgesRollsBack() {
+    SimWindow window;
+    QVERIFY(window.show());
+    TFormHlav& form = window.form;
+    FormController& controller = window.controller;
+    FormState& state = window.state;
+    const HistoryFolder& folder = controller.history().keeper().folder();
+    const auto kept = [&folder] { return folder.List().entries.size(); };
+    const size_t before = kept();
+
+    auto* limiter = form.findChild<QLineEdit*>("EditOmez2");
+    for (const char* variant : {"10000", "11000", "12000"}) {
+        form.findChild<QTabWidget*>("PageControl1")->setCurrentIndex(0);
+        limiter->setFocus();
+        limiter->selectAll();
+        QTest::keyClicks(limiter, variant);
+        QTest::keyClick(limiter, Qt::Key_Return);
+        const size_t entries = kept();
+        QTest::keyClick(&form, Qt::Key_F9);
+        QTRY_COMPARE_WITH_TIMEOUT(kept(), entries + 1, 8000);
+    }
+
+    auto* programAfterChange = form.findChild<QCheckBox*>("CheckBoxProgHned");
+    QTest::mouseClick(programAfterChange, Qt::LeftButton, {},
+                      QPoint(6, programAfterChange->height() / 2));
+    QTRY_COMPARE_WITH_TIMEOUT(kept(), before + 4, 8000); // the first check programs the record
+    std::vector<ConfigBlock> nudged;
+    for (int nudge = 0; nudge < 2; ++nudge) {
+        QTRY_VERIFY_WITH_TIMEOUT(!state.point.rpmBelowAxis, 5000);
+        QTest::keyClick(&form, Qt::Key_F5);
+        nudged.push_back(state.block);
+        QTRY_COMPARE_WITH_TIMEOUT(kept(), before + 5 + size_t(nudge), 8000);
+    }
+    const std::vector<HistoryEntry> entries = folder.List().entries;
+    const HistoryEntry& firstNudge = entries[before + 4];
+    QVERIFY(firstNudge.nudge);
+    QCOMPARE(firstNudge.changes.size(), size_t(1));
+    QVERIFY(firstNudge.rpm > 0);
+
+    form.findChild<QAction*>("MenuHistory")->trigger();
+    HistoryWindow* history = controller.history().historyWindow();
+    emit history->compareEntries(int(before), int(entries.size() - 1));
+    // The limiter and the two nudged cells (or one cell nudged twice).
+    const int differences = controller.history().comparisonWindow()->differenceCount();
+    QVERIFY(differences == 2 || differences == 3);
+    QProcess cli;
+    cli.start(KX_CLI_PATH,
+              {"diff", folder.folder() + "/" + QString::fromStdString(entries[before].file),
+               folder.folder() + "/" + QString::fromStdString(entries.back().file)});
+    QVERIFY(cli.waitForFinished(10000));
+    QCOMPARE(cli.exitCode(), 1);
+    QCOMPARE(QString::fromUtf8(cli.readAllStandardOutput()).trimmed().split('\n').size(),
+             differences);
+
+    emit history->restoreEntry(int(before + 4));
+    QVERIFY(state.block == nudged[0]);
+    QTRY_COMPARE_WITH_TIMEOUT(kept(), entries.size() + 1, 8000);
+    const ConfigBlock unit = UnitImage();
+    QVERIFY(std::equal(unit.bytes(), unit.bytes() + kImageSize, nudged[0].bytes()));
 }
 
 QTEST_MAIN(FormAgainstSimTest)
