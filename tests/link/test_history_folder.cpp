@@ -149,6 +149,17 @@ void HistoryFolderTest::failedWritesListNothing() {
     QVERIFY(!half.Add(Unit(HistoryAction::Program), Edited(1), kWhen));
     QVERIFY(Files(half.folder()).isEmpty());
     QCOMPARE(half.List().foreign, 0);
+
+    // An index of another format (a newer one, say) is left as it is rather than replaced.
+    QVERIFY(QDir(temporary.path()).mkpath("newer"));
+    const std::string newer = "KX_FLAM3_HISTORY\t2\nwhatever comes next\n";
+    WriteFile(temporary.path() + "/newer/index.txt", newer);
+    const HistoryFolder later(temporary.path() + "/newer");
+    QVERIFY(!later.Add(Unit(HistoryAction::Read), Edited(1), kWhen));
+    QFile kept(later.folder() + "/index.txt");
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll().toStdString(), newer);
+    QVERIFY(Files(later.folder()).isEmpty());
 }
 
 void HistoryFolderTest::listingCountsWhatItCannotList() {
