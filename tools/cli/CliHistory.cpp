@@ -9,8 +9,8 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cstddef>
 #include <functional>
-#include <iterator>
 #include <vector>
 
 namespace kx::cli {
