@@ -1,17 +1,23 @@
 // The window's work on an in-memory port, offscreen: the edit path (ShowBlock, ReadForm, view
 // rules), one tick with and without a telegram (also with every tuning aid on), a block
-// operation over the whole map, undo and redo, and a language switch. Called directly, these
+// operation over the whole map, undo and redo, a language switch, and the History window opened
+// on a full history folder. Called directly, these
 // leave painting to the event loop; the "painted" tick lets it run to show that cost too (the
 // window's own 55 ms timer then ticks as well, as it does in the program).
 
 #include "CallTimes.h"
+#include "store/ConfigFile.h"
 #include "support/FormBench.h"
 #include "support/TelegramBytes.h"
+#include "ui/HistoryWindow.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 
 #include <memory>
+#include <sstream>
 
 namespace {
 
@@ -145,6 +151,50 @@ void LanguageSwitch(benchmark::State& state) {
     times.Publish(state);
 }
 BENCHMARK(LanguageSwitch);
+
+// A history folder as full as it gets: 2000 entries, every tenth a nudge with its changes.
+void FillHistory(const QString& folder) {
+    QDir().mkpath(folder);
+    std::ostringstream file;
+    kx::WriteConfigFile(file, kx::StartupBlock());
+    std::vector<kx::HistoryEntry> entries(kx::kHistoryLimit);
+    for (int i = 0; i < kx::kHistoryLimit; ++i) {
+        kx::HistoryEntry& entry = entries[size_t(i)];
+        entry.file = "entry-" + std::to_string(i) + ".ign";
+        entry.time = "2026-12-08 10:" + std::to_string(10 + i % 50) + ":00";
+        entry.action = i % 3 ? kx::HistoryAction::Program : kx::HistoryAction::Read;
+        entry.firmware = i % 2 ? "KXF23" : "KXF24";
+        entry.programCount = i;
+        entry.openFile = "/home/rider/tune.ign";
+        entry.nudge = i % 10 == 0;
+        if (entry.nudge)
+            entry.changes = {{150, 12, 14}, {151, 13, 15}};
+        QFile ign(folder + "/" + QString::fromStdString(entry.file));
+        if (ign.open(QIODevice::WriteOnly))
+            ign.write(file.str().data(), qint64(file.str().size()));
+    }
+    QFile index(folder + "/index.txt");
+    if (index.open(QIODevice::WriteOnly))
+        index.write(QByteArray::fromStdString(kx::FormatHistoryIndex(entries)));
+}
+
+// History > History... until the window is shown and painted: the folder listed from disk,
+// the rows made, the window laid out.
+void OpenHistoryWindow(benchmark::State& state) {
+    FillHistory(window->controller.history().keeper().folder().folder());
+    QAction* open = window->get<QAction>("MenuHistory");
+    CallTimes times(CallTimes::Cpu::Measure);
+    for (auto _ : state) {
+        times.Time([open] {
+            open->trigger();
+            QApplication::processEvents();
+        });
+        window->controller.history().historyWindow()->hide();
+        QApplication::processEvents();
+    }
+    times.Publish(state);
+}
+BENCHMARK(OpenHistoryWindow)->Iterations(20);
 
 } // namespace
 
