@@ -1,6 +1,7 @@
 #include "texts/DifferenceTexts.h"
 
 #include "config/AppChoices.h"
+#include "texts/Placeholders.h"
 
 #include <iterator>
 
@@ -83,23 +84,10 @@ constexpr WordRow kWords[] = {
      {"(stored %1 and %2)", "(gespeichert %1 und %2)", "(mémorisé %1 et %2)", "(uloženo %1 a %2)"}},
 };
 
-constexpr bool HasPlaceholder(const char* text, char digit) {
-    for (; *text; ++text) {
-        if (text[0] == '%' && text[1] == digit)
-            return true;
-    }
-    return false;
-}
-
-// A translation that lost a placeholder would drop the number the English words show.
 constexpr bool EveryLanguageHasThePlaceholders() {
     for (const WordRow& row : kWords) {
-        for (const char* text : row.text) {
-            for (char digit : {'1', '2'}) {
-                if (HasPlaceholder(text, digit) != HasPlaceholder(row.text[0], digit))
-                    return false;
-            }
-        }
+        if (!KeepsPlaceholders(row.text))
+            return false;
     }
     return true;
 }

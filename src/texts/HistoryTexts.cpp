@@ -1,6 +1,7 @@
 #include "texts/HistoryTexts.h"
 
 #include "config/AppChoices.h"
+#include "texts/Placeholders.h"
 
 #include <array>
 #include <iterator>
@@ -102,23 +103,10 @@ constexpr Translations kTexts[] = {
 };
 static_assert(std::size(kTexts) == kHistoryTexts, "one entry per HistoryText");
 
-constexpr bool HasPlaceholder(const char* text, char digit) {
-    for (; *text; ++text) {
-        if (text[0] == '%' && text[1] == digit)
-            return true;
-    }
-    return false;
-}
-
-// A translation that lost a placeholder would drop what the English text shows.
 constexpr bool EveryLanguageHasThePlaceholders() {
     for (const Translations& row : kTexts) {
-        for (const char* text : row) {
-            for (char digit : {'1', '2'}) {
-                if (HasPlaceholder(text, digit) != HasPlaceholder(row[0], digit))
-                    return false;
-            }
-        }
+        if (!KeepsPlaceholders(row))
+            return false;
     }
     return true;
 }

@@ -1,6 +1,7 @@
 #include "CliTexts.h"
 
 #include "store/ConfigDifferences.h"
+#include "texts/Placeholders.h"
 
 #include <cstddef>
 #include <iterator>
@@ -87,14 +88,6 @@ constexpr Row kTexts[] = {
       "programování po změně"}},
 };
 
-constexpr bool HasPlaceholder(const char* text, char digit) {
-    for (; *text; ++text) {
-        if (text[0] == '%' && text[1] == digit)
-            return true;
-    }
-    return false;
-}
-
 // Rows are looked up by their position, so each must stand where its id says.
 template <typename Table, std::size_t N>
 constexpr bool InIdOrder(const Table (&rows)[N]) {
@@ -113,11 +106,9 @@ constexpr bool EveryLanguageComplete(const Table (&rows)[N]) {
         for (const char* text : row.text) {
             if (!*text)
                 return false;
-            for (char digit : {'1', '2'}) {
-                if (HasPlaceholder(text, digit) != HasPlaceholder(row.text[0], digit))
-                    return false;
-            }
         }
+        if (!KeepsPlaceholders(row.text))
+            return false;
     }
     return true;
 }
