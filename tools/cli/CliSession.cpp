@@ -3,9 +3,9 @@
 #include "CliHistory.h"
 #include "CliOutput.h"
 #include "ConfigArgument.h"
-#include "MonitorCsv.h"
 #include "config/EditorClamp.h"
 #include "link/PortNames.h"
+#include "link/TelegramCsv.h"
 #include "store/ConfigFile.h"
 #include "store/PortSettings.h"
 #include "store/qt/SafeTextFile.h"
@@ -82,7 +82,7 @@ int CliSession::run() {
         link_.engine().StartProgram();
         break;
     case Command::Monitor:
-        std::fprintf(csv_, "%s\n", MonitorCsvHeader().c_str());
+        std::fprintf(csv_, "%s\n", TelegramCsvHeader(false).c_str());
         std::fflush(csv_);
         break;
     case Command::Diff: // main runs these without a session
@@ -308,7 +308,8 @@ void CliSession::writeReadRecord() {
 void CliSession::monitorTick() {
     if (link_.telegramCount() != telegramsShown_) {
         telegramsShown_ = link_.telegramCount();
-        std::fprintf(csv_, "%s\n", MonitorCsvRow(clock_.elapsed(), link_.lastTelegram()).c_str());
+        std::fprintf(csv_, "%s\n",
+                     TelegramCsvRow(clock_.elapsed(), link_.lastTelegram(), std::nullopt).c_str());
         std::fflush(csv_);
     }
     if (link_.connectionLost() != connectionLostShown_) {

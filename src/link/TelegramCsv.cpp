@@ -1,10 +1,10 @@
-#include "MonitorCsv.h"
+#include "link/TelegramCsv.h"
 
 #include <functional>
 #include <string>
 #include <vector>
 
-namespace kx::cli {
+namespace kx {
 
 namespace {
 
@@ -54,18 +54,28 @@ const std::vector<Column>& Columns() {
 
 } // namespace
 
-std::string MonitorCsvHeader() {
+std::string TelegramCsvHeader(bool withMapCell) {
     std::string header = "time_ms";
     for (const Column& column : Columns())
         header += std::string(",") + column.name;
+    if (withMapCell)
+        header += ",map_column,map_row";
     return header;
 }
 
-std::string MonitorCsvRow(int64_t timeMs, const MonitorTelegram& telegram) {
+std::string TelegramCsvRow(int64_t timeMs, const MonitorTelegram& telegram,
+                           const std::optional<OperatingPoint>& point) {
     std::string row = std::to_string(timeMs);
     for (const Column& column : Columns())
         row += "," + std::to_string(column.value(telegram));
+    if (point) {
+        if (point->rpmBelowAxis)
+            row += ",,";
+        else
+            row += "," + std::to_string(point->rpmColumn + 1) + "," +
+                   std::to_string(point->tpsRow + 1);
+    }
     return row;
 }
 
-} // namespace kx::cli
+} // namespace kx
