@@ -33,10 +33,12 @@ constexpr std::array<Range, kFieldCount> kFieldRanges = {{
     {1, kMapRows},
 }};
 
-std::string_view NextLine(std::string_view& text) {
+// Takes the next line off text; ended is false for a last line without its line end.
+std::string_view NextLine(std::string_view& text, bool& ended) {
     const size_t end = text.find('\n');
+    ended = end != std::string_view::npos;
     std::string_view line = text.substr(0, end);
-    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+    text.remove_prefix(ended ? end + 1 : text.size());
     if (!line.empty() && line.back() == '\r')
         line.remove_suffix(1);
     return line;
@@ -79,11 +81,14 @@ TelegramLog ParseTelegramLog(std::string_view text) {
         text.remove_prefix(kByteOrderMark.size());
 
     std::vector<std::string_view> fields;
-    std::string_view header = NextLine(text);
+    bool ended = false;
+    const std::string_view header = NextLine(text, ended);
     SplitFields(header, std::numeric_limits<size_t>::max(), fields);
     const size_t columnCount = fields.size();
     std::array<int, kFieldCount> at;
     at.fill(-1);
+    // A name that comes twice, as after a spreadsheet pasted a column in again, reads from its
+    // first column.
     for (size_t i = 0; i < fields.size(); ++i) {
         const auto known = std::find(kFieldNames.begin(), kFieldNames.end(), fields[i]);
         if (known != kFieldNames.end() && at[size_t(known - kFieldNames.begin())] < 0)
@@ -93,14 +98,19 @@ TelegramLog ParseTelegramLog(std::string_view text) {
         log.foreign = true;
         return log;
     }
+    // Half a cell is no cell: its one coordinate is neither read nor checked.
     log.hasMapCell = at[MapColumn] >= 0 && at[MapRow] >= 0;
+    if (!log.hasMapCell)
+        at[MapColumn] = at[MapRow] = -1;
 
     std::array<int64_t, kFieldCount> values{};
     while (!text.empty()) {
-        const std::string_view line = NextLine(text);
+        const std::string_view line = NextLine(text, ended);
         if (line.empty())
             continue;
-        bool good = SplitFields(line, columnCount, fields);
+        // Every row is written with its line end, so a line without one was cut off while being
+        // written, and its last value may have lost digits that still read as a number.
+        bool good = ended && SplitFields(line, columnCount, fields);
         for (int field = 0; good && field < kFieldCount; ++field) {
             values[size_t(field)] = 0;
             if (at[size_t(field)] < 0)

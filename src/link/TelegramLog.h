@@ -25,7 +25,8 @@ struct TelegramLog {
     std::vector<int8_t> mapColumn;
     std::vector<int8_t> mapRow;
     bool hasMapCell = false;
-    // Lines that were not a good row: garbled, cut off, out of range, or going back in time.
+    // Lines that were not a good row: garbled, cut off (a last line without its line end), out
+    // of range, or going back in time. Empty lines are no rows and count nowhere.
     size_t skippedLines = 0;
     // No header with the time and speed columns: not a log of ours.
     bool foreign = false;
