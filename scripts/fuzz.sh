@@ -9,7 +9,7 @@ seconds="${1:-20}"
 shift || true
 targets=("$@")
 [ ${#targets[@]} -eq 0 ] && targets=(config_file record_copy ini_file monitor_telegram transfer_engine block_text
-    history_index)
+    history_index telegram_log)
 
 bash scripts/install-deps.sh clang libclang-rt-14-dev
 
