@@ -1,10 +1,12 @@
 // The core's per-tick and per-edit work, without any window: normalising, the file format, the
-// live telegram, the operating-point search and the comparison of two records.
+// live telegram, the operating-point search, the comparison of two records and the data log.
 
 #include "CallTimes.h"
 #include "config/ConfigBlock.h"
 #include "link/MonitorTelegram.h"
 #include "link/OperatingPoint.h"
+#include "link/TelegramCsv.h"
+#include "link/TelegramLog.h"
 #include "present/LinkPresenter.h"
 #include "store/ConfigDifferences.h"
 #include "store/ConfigFile.h"
@@ -119,6 +121,63 @@ void CompareTwoRecords(benchmark::State& state) {
     times.Publish(state);
 }
 BENCHMARK(CompareTwoRecords);
+
+// A telegram that differs from the last in speed, throttle and advance, as on a running engine.
+kx::MonitorTelegram LoggedTelegram(int tick) {
+    kx::MonitorTelegram telegram;
+    telegram.rpm = uint16_t(800 + tick * 37 % 11000);
+    telegram.tpsPercent = uint8_t(tick % 101);
+    telegram.tpsRaw = uint16_t(tick % 1024);
+    telegram.supplyMv = uint16_t(13000 + tick % 900);
+    telegram.outputAdvance[0] = telegram.outputAdvance[1] = uint8_t(100 + tick % 40);
+    telegram.servoOk = 1;
+    return telegram;
+}
+
+// The window's log, per telegram: the row with its map cell, appended to the file's buffer.
+void WriteOneLogRow(benchmark::State& state) {
+    const kx::ConfigBlock block = kx::StartupBlock();
+    std::string buffer;
+    CallTimes times;
+    int tick = 0;
+    for (auto _ : state) {
+        const kx::MonitorTelegram telegram = LoggedTelegram(++tick);
+        const kx::OperatingPoint point =
+            kx::TrackOperatingPoint(block, telegram.rpm, telegram.tpsPercent, true);
+        if (buffer.size() > (1 << 20))
+            buffer.clear(); // as after the buffer went to the file
+        times.Time([&] {
+            buffer += kx::TelegramCsvRow(int64_t(tick) * 330, telegram, point);
+            buffer += '\n';
+        });
+        benchmark::DoNotOptimize(buffer);
+    }
+    times.Publish(state);
+}
+BENCHMARK(WriteOneLogRow);
+
+// A day of the window's log: one telegram every 330 ms for 24 hours.
+std::string DayLog() {
+    const kx::ConfigBlock block = kx::StartupBlock();
+    std::string text = kx::TelegramCsvHeader(true) + "\n";
+    for (int tick = 0; tick < 24 * 3600 * 1000 / 330; ++tick) {
+        const kx::MonitorTelegram telegram = LoggedTelegram(tick);
+        text += kx::TelegramCsvRow(
+            int64_t(tick) * 330, telegram,
+            kx::TrackOperatingPoint(block, telegram.rpm, telegram.tpsPercent, true));
+        text += '\n';
+    }
+    return text;
+}
+
+void ParseDayLog(benchmark::State& state) {
+    const std::string text = DayLog();
+    CallTimes times(CallTimes::Cpu::Measure);
+    for (auto _ : state)
+        times.Time([&] { benchmark::DoNotOptimize(kx::ParseTelegramLog(text)); });
+    times.Publish(state);
+}
+BENCHMARK(ParseDayLog)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
