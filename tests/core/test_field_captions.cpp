@@ -4,6 +4,7 @@
 #include "store/ConfigFile.h"
 #include "texts/FieldCaptions.h"
 #include "texts/HistoryTexts.h"
+#include "texts/LogTexts.h"
 
 #include <QtTest>
 
@@ -36,7 +37,7 @@ class FieldCaptionsTest : public QObject {
     void everyFieldHasItsOwnCaptionInEveryLanguage();
     void captionsReadAsTheWindowNamesTheField();
     void listValuesReadAsTheirItems();
-    void historyTextsExistInEveryLanguage();
+    void historyAndLogTextsExistInEveryLanguage();
 };
 
 void FieldCaptionsTest::everyFieldHasItsOwnCaptionInEveryLanguage() {
@@ -115,12 +116,17 @@ void FieldCaptionsTest::listValuesReadAsTheirItems() {
         QString("NO"));
 }
 
-void FieldCaptionsTest::historyTextsExistInEveryLanguage() {
+void FieldCaptionsTest::historyAndLogTextsExistInEveryLanguage() {
     for (int text = 0; text < kHistoryTexts; ++text) {
         for (uint8_t language = 0; language < kLanguageCount; ++language)
             QVERIFY(!HistoryTextIn(HistoryText(text), language).empty());
         // Beyond the four languages: English.
         QCOMPARE(HistoryTextIn(HistoryText(text), 9), HistoryTextIn(HistoryText(text), 0));
+    }
+    for (int text = 0; text < kLogTexts; ++text) {
+        for (uint8_t language = 0; language < kLanguageCount; ++language)
+            QVERIFY(!LogTextIn(LogText(text), language).empty());
+        QCOMPARE(LogTextIn(LogText(text), 9), LogTextIn(LogText(text), 0));
     }
 }
 
