@@ -75,9 +75,10 @@ LogViewer::LogViewer(QWidget* parent)
     auto* plotLayout = new QVBoxLayout(plotPage);
     plotLayout->setContentsMargins(2, 2, 2, 2);
     plotLayout->setSpacing(0);
-    plotLayout->addWidget(plots_[0], 3);
-    plotLayout->addWidget(plots_[1], 3);
-    plotLayout->addWidget(plots_[2], 2);
+    // The lower two carry the legend and the time axis.
+    plotLayout->addWidget(plots_[0], 4);
+    plotLayout->addWidget(plots_[1], 5);
+    plotLayout->addWidget(plots_[2], 5);
     plotLayout->addWidget(cursorSlider_);
     pages_->addTab(plotPage, QString());
 
@@ -142,6 +143,8 @@ LogViewer::LogViewer(QWidget* parent)
     connect(playback_, &QTimer::timeout, this, &LogViewer::PlaybackTick);
     for (LogPlot* plot : plots_) {
         plot->SetLog(&log_);
+        plot->SetTimeLabelsShown(plot == plots_.back());
+        connect(plot, &LogPlot::plotAreaMoved, this, &LogViewer::AlignPlots);
         connect(plot, &LogPlot::clicked, this, &LogViewer::ShowCursorAt);
         connect(plot, &LogPlot::zoomed, this, &LogViewer::ZoomAround);
         connect(plot, &LogPlot::panned, this,
@@ -166,6 +169,17 @@ LogViewer::LogViewer(QWidget* parent)
     if (const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
         size = size.boundedTo(screen->availableGeometry().size() - QSize(40, 60));
     resize(size);
+}
+
+void LogViewer::AlignPlots() {
+    QMarginsF widest;
+    for (const LogPlot* plot : plots_) {
+        const QMarginsF own = plot->ownInsets();
+        widest.setLeft(std::max(widest.left(), own.left()));
+        widest.setRight(std::max(widest.right(), own.right()));
+    }
+    for (LogPlot* plot : plots_)
+        plot->PadTo(widest);
 }
 
 void LogViewer::SetLog(TelegramLog log, const QString& fileName) {

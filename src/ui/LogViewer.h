@@ -59,6 +59,7 @@ class LogViewer : public QDialog { // objectName "FormLogViewer"
 
   private:
     void ApplyTexts();
+    void AlignPlots();
     void ShowCursor();
     void ShowCursorAt(int64_t ms);
     void ZoomAround(int64_t ms, double factor);

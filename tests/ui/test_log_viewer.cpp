@@ -195,6 +195,7 @@ void LogViewerTest::dwellMapCountsTheTimeShown() {
     QCOMPARE(grid->itemOfCell(MapIndex(4, 0))->background().color(), QColor(0, 255, 0));
     QVERIFY(grid->itemOfCell(MapIndex(4, 7))->background().color() != QColor(0, 255, 0));
 
+    QCOMPARE(ShortDuration(333), QString("<1 s"));
     QCOMPARE(ShortDuration(185000), QString("3:05"));
     QCOMPARE(ShortDuration(3723000), QString("1:02:03"));
 }

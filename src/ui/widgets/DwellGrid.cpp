@@ -27,6 +27,8 @@ int TableRow(int mapRow) {
 QString ShortDuration(uint32_t ms) {
     const uint32_t seconds = ms / 1000;
     const auto two = [](uint32_t value) { return QString::number(value).rightJustified(2, '0'); };
+    if (ms > 0 && seconds == 0)
+        return QStringLiteral("<1 s"); // a cell passed through, which "0 s" would deny
     if (seconds < 60)
         return QString::number(seconds) + " s";
     if (seconds < 3600)

@@ -36,7 +36,7 @@ class DwellGrid : public QTableWidget {
     uint8_t languageIndex_ = 0;
 };
 
-// "12 s", "3:05" or "1:02:03".
+// "<1 s", "12 s", "3:05" or "1:02:03".
 QString ShortDuration(uint32_t ms);
 
 } // namespace kx

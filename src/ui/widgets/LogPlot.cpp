@@ -17,6 +17,7 @@ namespace {
 
 constexpr int kDragPixels = 4; // a press that moves less is a click
 constexpr double kWheelStep = 0.8;
+constexpr int kMargin = 2;
 const QColor kCursorColour(0, 160, 0);
 
 // The axis from the lowest to the highest value the columns reach in the whole log, so that
@@ -51,11 +52,12 @@ void FitAxis(QValueAxis* axis, const TelegramLog& log, const std::vector<LogPlot
 LogPlot::LogPlot(std::vector<Trace> traces, QWidget* parent)
     : QChartView(parent), traces_(std::move(traces)), pieces_(traces_.size()),
       names_(traces_.size()), timeAxis_(new QValueAxis), leftAxis_(new QValueAxis) {
-    setRenderHint(QPainter::Antialiasing);
+    // Without smoothing: the envelope's thousands of short steps cost most of a repaint with it.
+    setRenderHint(QPainter::Antialiasing, false);
     setFocusPolicy(Qt::NoFocus);
     setMinimumHeight(110);
     QChart* chart = this->chart();
-    chart->setMargins(QMargins(2, 2, 2, 2));
+    chart->setMargins(QMargins(kMargin, kMargin, kMargin, kMargin));
     chart->setBackgroundVisible(false);
     chart->setPlotAreaBackgroundBrush(Qt::white);
     chart->setPlotAreaBackgroundVisible(true);
@@ -72,6 +74,12 @@ LogPlot::LogPlot(std::vector<Trace> traces, QWidget* parent)
     }
     for (size_t trace = 0; trace < traces_.size(); ++trace)
         Piece(trace, 0);
+    // The titles in the labels' size: rotated, a bold title of the usual size outgrows a strip.
+    for (QAbstractAxis* axis : chart->axes()) {
+        QFont title = axis->labelsFont();
+        title.setBold(false);
+        axis->setTitleFont(title);
+    }
     cursor_ = new QGraphicsLineItem(chart);
     cursor_->setPen(QPen(kCursorColour, 2));
     cursor_->setZValue(100);
@@ -116,6 +124,26 @@ void LogPlot::PlotAreaChanged() {
     if (chart()->plotArea().width() != builtWidth_)
         Rebuild();
     PlaceCursor();
+    // Measured as laid out now: a padding given since is not in this plot area yet.
+    const QRectF plot = chart()->plotArea();
+    ownInsets_ = QMarginsF(plot.left() - padding_.left(), 0,
+                           chart()->rect().right() - plot.right() - padding_.right(), 0);
+    emit plotAreaMoved();
+}
+
+void LogPlot::PadTo(const QMarginsF& insets) {
+    const QMarginsF padding(std::max(0.0, insets.left() - ownInsets_.left()), 0,
+                            std::max(0.0, insets.right() - ownInsets_.right()), 0);
+    if (std::abs(padding.left() - padding_.left()) < 0.5 &&
+        std::abs(padding.right() - padding_.right()) < 0.5)
+        return;
+    padding_ = padding;
+    chart()->setMargins(QMargins(kMargin + int(std::lround(padding.left())), kMargin,
+                                 kMargin + int(std::lround(padding.right())), kMargin));
+}
+
+void LogPlot::SetTimeLabelsShown(bool shown) {
+    timeAxis_->setLabelsVisible(shown);
 }
 
 QLineSeries* LogPlot::Piece(size_t trace, size_t index) {

@@ -45,10 +45,18 @@ class LogPlot : public QChartView {
     const std::vector<QLineSeries*>& pieces(size_t trace) const { return pieces_[trace]; }
     const QGraphicsLineItem* cursorLine() const { return cursor_; }
 
+    // Strips stacked over each other line up their time axes: each reports how far its plot
+    // lies inside the chart on its own, and takes the widest of all as padding.
+    const QMarginsF& ownInsets() const { return ownInsets_; }
+    void PadTo(const QMarginsF& insets);
+    // Only the lowest strip labels the time: the others share it.
+    void SetTimeLabelsShown(bool shown);
+
   signals:
     void clicked(int64_t ms);
     void zoomed(int64_t aroundMs, double factor); // factor < 1 zooms in
     void panned(int64_t byMs);
+    void plotAreaMoved();
 
   protected:
     void wheelEvent(QWheelEvent* event) override;
@@ -73,6 +81,8 @@ class LogPlot : public QChartView {
     int64_t toMs_ = 1;
     int64_t cursorMs_ = 0;
     double builtWidth_ = 0; // the plot's width the lines were reduced for
+    QMarginsF padding_;
+    QMarginsF ownInsets_; // the plot's distance from the chart's sides without padding_
     QValueAxis* timeAxis_;
     QValueAxis* leftAxis_;
     QValueAxis* rightAxis_ = nullptr;
