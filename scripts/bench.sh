@@ -13,7 +13,7 @@ export QT_QPA_PLATFORM=offscreen
 
 echo "Machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | xargs)," \
     "Qt $(qtpaths6 --qt-version 2>/dev/null || echo unknown), load average $(cut -d' ' -f1-3 /proc/loadavg)"
-for bench in core window startup exchange streaming; do
+for bench in core window log_viewer startup exchange streaming; do
     program="build/bench/bench_$bench"
     [ -x "$program" ] || continue
     echo
