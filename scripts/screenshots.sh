@@ -5,10 +5,10 @@
 # screen), live data streaming, the advance map with its throttle rows in front. Writes
 # docs/images/window-<language>-<size>.png, and English pictures of the heat map, of every tuning
 # aid with a selected block, and of the Edit menu.
-# LANGUAGES="ENGLISH:en" and SIZES="1366x768" make fewer. Needs Xvfb, xdotool and ImageMagick.
+# LANGUAGES="ENGLISH:en" and SIZES="1366x768" make fewer; ONLY=<picture name> makes one. Needs Xvfb, xdotool and ImageMagick.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/build.sh >/dev/null
+[ -n "${NO_BUILD:-}" ] || bash scripts/build.sh >/dev/null
 for tool in Xvfb xdotool import; do
     command -v "$tool" >/dev/null || { echo "screenshots: $tool is not installed" >&2; exit 1; }
 done
@@ -22,7 +22,7 @@ WORKBENCH_DRAG="mousemove 816 506 mousedown 1 sleep 0.2 mousemove 930 560 sleep 
 EDIT_MENU_DRAG="mousemove 248 242 mousedown 1 sleep 0.2 mousemove 350 272 sleep 0.2
     mousemove 440 302 sleep 0.2 mouseup 1"
 
-shoot() { # language-word language-code size [picture-name extra-settings xdotool-steps]
+shoot_now() { # language-word language-code size [picture-name extra-settings xdotool-steps]
     local word=$1 code=$2 size=$3 name=${4:-window-$2-$3} extra=${5:-} steps=${6:-} work pids=()
     work=$(mktemp -d)
     Xvfb ":$display_number" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
@@ -61,13 +61,11 @@ shoot() { # language-word language-code size [picture-name extra-settings xdotoo
     rm -rf "$work"
     echo "docs/images/$name.png"
 }
+shoot() { shoot_now "$@"; }
 
-for entry in "${languages[@]}"; do
-    for size in "${sizes[@]}"; do
-        shoot "${entry%%:*}" "${entry##*:}" "$size"
-    done
-done
-if [ -z "${LANGUAGES:-}${SIZES:-}" ]; then
+# The pictures beyond the main window, each made by its name: ONLY="history-en-1366x768" makes
+# just that one.
+extras() {
     shoot ENGLISH en 1920x1080 window-en-heat-map-1920x1080 '[KX_FLAM3_WORKBENCH]\nHeatMap=1\n'
     # Every tuning aid on, a block of cells dragged out, the engine's trail and times gathered.
     shoot ENGLISH en 1920x1080 window-en-workbench-1920x1080 \
@@ -76,4 +74,22 @@ if [ -z "${LANGUAGES:-}${SIZES:-}" ]; then
     # The Edit menu opened over a block dragged out on the small screen.
     shoot ENGLISH en 1366x768 window-en-edit-menu-1366x768 '' \
         "$EDIT_MENU_DRAG sleep 0.5 mousemove 232 28 click 1 sleep 0.5"
+    # Two programs after the read, each a degree more on curve A, then the history listed.
+    shoot ENGLISH en 1366x768 history-en-1366x768 '' \
+        "key F5 sleep 0.5 key F9 sleep 5 key F5 sleep 0.5 key F9 sleep 5 key ctrl+shift+h sleep 2"
+    # Two degrees more on the screen than in the unit, compared with the unit.
+    shoot ENGLISH en 1366x768 comparison-en-1366x768 '' \
+        "key F5 sleep 0.5 key F5 sleep 0.5 key ctrl+shift+u sleep 4"
+}
+
+if [ -n "${ONLY:-}" ]; then
+    shoot() { [ "$4" = "$ONLY" ] && shoot_now "$@" || true; }
+    extras
+    exit 0
 fi
+for entry in "${languages[@]}"; do
+    for size in "${sizes[@]}"; do
+        shoot "${entry%%:*}" "${entry##*:}" "$size"
+    done
+done
+[ -n "${LANGUAGES:-}${SIZES:-}" ] || extras

@@ -198,7 +198,10 @@ std::string FormatHistoryIndex(const std::vector<HistoryEntry>& entries) {
 
 HistoryIndex ParseHistoryIndex(const std::string& text) {
     HistoryIndex index;
-    std::vector<std::string> lines = SplitAt(text, '\n');
+    // An index saved again by an editor may begin with a byte-order mark; it is still ours.
+    const std::string bom = "\xEF\xBB\xBF";
+    std::vector<std::string> lines =
+        SplitAt(text.compare(0, bom.size(), bom) == 0 ? text.substr(bom.size()) : text, '\n');
     // The writer ends every line; what follows the last line end is a line cut off, and a cut
     // in the last number of a line can leave a line that still reads, with a wrong value.
     const bool cutOff = !lines.back().empty();

@@ -88,7 +88,7 @@ constexpr Translations kTexts[] = {
      "jde ihned do jednotky."},
 
     {"Comparison", "Vergleich", "Comparaison", "Porovnání"},
-    {"%1 compared with %2", "%1 verglichen mit %2", "%1 comparé à %2", "%1 ve srovnání s %2"},
+    {"%1 compared with %2", "%1 verglichen mit %2", "%1 comparé à %2", "Porovnání: %1 a %2"},
     {"Differing fields: %1", "Abweichende Felder: %1", "Champs différents : %1",
      "Rozdílná pole: %1"},
     {"Field", "Feld", "Champ", "Pole"},

@@ -122,6 +122,8 @@ ComparisonWindow::ComparisonWindow(QWidget* parent)
     layout->addWidget(fields_, 1);
     layout->addWidget(map_, 0, Qt::AlignLeft);
     layout->addWidget(legend_);
+    // Takes the room of the field list while it is hidden.
+    layout->addStretch();
     layout->addLayout(buttons);
 
     QSize size(std::max(map_->minimumWidth() + 40, 1000), 700);
@@ -178,6 +180,9 @@ void ComparisonWindow::Show(const ComparisonSide& first, const ComparisonSide& s
         ++row;
     }
     fields_->resizeRowsToContents();
+    // When only map cells differ, an empty list would read as "nothing found" above the map
+    // that shows them.
+    fields_->setVisible(row > 0);
     FillMap(first, second);
 }
 

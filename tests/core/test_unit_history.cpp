@@ -182,6 +182,10 @@ void UnitHistoryTest::foreignTextsGiveNoEntries() {
     const HistoryIndex text = ParseHistoryIndex("Some notes\nabout the bike\n");
     QVERIFY(text.entries.empty());
     QCOMPARE(text.skippedLines, 2);
+    // An editor's byte-order mark leaves the index ours.
+    const HistoryIndex marked = ParseHistoryIndex("\xEF\xBB\xBF" + Header() + entry);
+    QCOMPARE(marked.entries.size(), size_t(1));
+    QVERIFY(!marked.foreign);
 }
 
 void UnitHistoryTest::fileNamesStayInsideTheFolder() {

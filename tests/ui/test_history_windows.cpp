@@ -394,7 +394,7 @@ void HistoryWindowsTest::comparisonShowsFieldsAndTheMap() {
     QCOMPARE(row(1).at(0), QString("Různé › Omezovač [rpm]"));
     QCOMPARE(fields->horizontalHeaderItem(0)->text(), QString("Pole"));
     QCOMPARE(Child<QLabel>(window, "ComparisonSummary")->text(),
-             QString("Screen ve srovnání s Unit\nRozdílná pole: 4"));
+             QString("Porovnání: Screen a Unit\nRozdílná pole: 4"));
     QVERIFY(map->horizontalHeaderItem(9)->toolTip().isEmpty());
 }
 
