@@ -126,6 +126,7 @@ void FormController::ConnectCommands() {
         connect(form_.ComItem(i), &QAction::triggered, this, [this, i] { MenuCom1Click(i); });
     edits_.ConnectCommands();
     history_.ConnectCommands();
+    logs_.ConnectCommands();
 }
 
 void FormController::WatchEdit(QLineEdit* edit) {

@@ -37,7 +37,8 @@ FormController::FormController(TFormHlav& form, FormState& state, SerialPort& po
       binding_(form.controls()), monitorPanel_(form.controls()), viewRules_(form, form.controls()),
       marker_(form.controls().advance, form.controls().servo),
       edits_(form, state, *this, dialogs, binding_), curves_(form.controls()),
-      trace_(form.controls().advance), history_(form, state, *this, dialogs, link_) {
+      trace_(form.controls().advance), history_(form, state, *this, dialogs, link_),
+      logs_(form, state, dialogs, link_) {
     timer1_.setInterval(DeviceLink::kTickMs);
     timer1_.setTimerType(Qt::PreciseTimer);
     connect(&timer1_, &QTimer::timeout, this, &FormController::Timer1Timer);
@@ -80,6 +81,7 @@ void FormController::FormCreate() {
     ApplyViewRules();
     edits_.Start();
     timer1_.start();
+    OpenCommandLineLog();
 }
 
 void FormController::Timer1Timer() {
@@ -90,7 +92,8 @@ void FormController::Timer1Timer() {
     const LiveValues& live = link_.live();
     state_.point = TrackOperatingPoint(state_.block, live.liveRpm, live.liveTpsPercent,
                                        form_.controls().advance.tpsRows->isChecked());
-    marker_.Mark(state_.point);
+    marker_.Mark(logs_.MarkedPoint(state_.point));
+    logs_.Tick(state_.point);
     const bool dataCurrent = link_.telegramCount() > 0 && !link_.connectionLost();
     curves_.MarkLive(live, link_.monitor(), dataCurrent);
     trace_.Tick(state_.point, dataCurrent);
@@ -147,6 +150,7 @@ void FormController::FormClose() {
     timer1_.stop();
     ports_.ClosePort();
     history_.Close();
+    logs_.Close();
     ReadForm();
     NormaliseBlock(state_.block, state_.choices);
     settings_.SaveSettings();
@@ -212,6 +216,14 @@ void FormController::ApplyCommandLineLanguage() {
         state_.choices.languageIndex = *language;
 }
 
+void FormController::OpenCommandLineLog() {
+    const qsizetype option = arguments_.indexOf("--log");
+    if (option < 0 || option + 1 >= arguments_.size())
+        return;
+    // After the window is up, so the viewer opens over it and a message box has its parent.
+    QTimer::singleShot(0, this, [this, path = arguments_[option + 1]] { logs_.OpenLog(path); });
+}
+
 void FormController::ApplyLanguage() {
     // Messages first: captions and placeholders are built from them.
     LoadMessageTexts(state_.texts, state_.choices.languageIndex);
@@ -219,6 +231,7 @@ void FormController::ApplyLanguage() {
     ApplyLanguageTexts(form_, state_.choices.languageIndex, state_.texts, noConnection);
     ApplyQtDialogLanguage(state_.choices.languageIndex);
     edits_.ApplyLanguage();
+    logs_.ApplyLanguage();
 }
 
 void FormController::showRecord() {

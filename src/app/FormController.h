@@ -6,6 +6,7 @@
 #include "app/FormState.h"
 #include "app/HeatMap.h"
 #include "app/HistoryCommands.h"
+#include "app/LogCommands.h"
 #include "app/MonitorPanel.h"
 #include "app/OperatingPointMarker.h"
 #include "app/PortKeeper.h"
@@ -61,6 +62,7 @@ class FormController : public QObject, private TransferEvents, private FormRefre
     const TraceView& trace() const { return trace_; }
     EditCommands& edits() { return edits_; }
     HistoryCommands& history() { return history_; }
+    LogCommands& logs() { return logs_; }
     // The About window, created once after the main window; Help > About shows it.
     void SetAboutWindow(TFormAbout* about) { about_ = about; }
 
@@ -79,6 +81,8 @@ class FormController : public QObject, private TransferEvents, private FormRefre
     bool eventFilter(QObject* watched, QEvent* event) override;
     void OpenPort();
     void ApplyCommandLineLanguage();
+    // kx_flam3 --log FILE.csv opens the log in the viewer.
+    void OpenCommandLineLog();
     void ApplyLanguage();
     void ShowCurves();
     void ShowQueuedMessage(const std::string& text);
@@ -128,6 +132,7 @@ class FormController : public QObject, private TransferEvents, private FormRefre
     CurvePanel curves_;
     TraceView trace_;
     HistoryCommands history_;
+    LogCommands logs_;
     uint32_t telegramsShown_ = 0;
     QTimer timer1_;
     bool keepSpecial_ = false;

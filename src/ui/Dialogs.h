@@ -20,6 +20,9 @@ class Dialogs {
     // The file dialogs for configuration files; nothing when the user cancels.
     virtual std::optional<std::string> askSaveFile(const std::string& initialPath) = 0;
     virtual std::optional<std::string> askOpenFile(const std::string& initialPath) = 0;
+    // The file dialog for a data log; filter is its list of file types, as Qt writes it.
+    virtual std::optional<std::string> askOpenLog(const std::string& initialFolder,
+                                                  const std::string& filter) = 0;
     // A whole number within minimum..maximum, starting at value; nothing when the user cancels.
     virtual std::optional<int> askNumber(const std::string& question, int value, int minimum,
                                          int maximum) = 0;

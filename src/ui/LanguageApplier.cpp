@@ -2,6 +2,7 @@
 
 #include "texts/HistoryTexts.h"
 #include "texts/LanguageTexts.h"
+#include "texts/LogTexts.h"
 #include "texts/WorkbenchTexts.h"
 #include "ui/FormHlav.h"
 #include "ui/layout/LayoutHelpers.h"
@@ -112,6 +113,13 @@ void ApplyWorkbenchTexts(const MenuActions& menu, uint8_t languageIndex) {
         action->setText(QString::fromStdString(HistoryTextIn(caption, languageIndex)));
     menu.historyMenu->setTitle(
         QString::fromStdString(HistoryTextIn(HistoryText::HistoryMenu, languageIndex)));
+    const std::pair<QAction*, LogText> logItems[] = {{menu.startLogging, LogText::MenuStartLogging},
+                                                     {menu.stopLogging, LogText::MenuStopLogging},
+                                                     {menu.openLog, LogText::MenuOpenLog},
+                                                     {menu.logsFolder, LogText::MenuLogsFolder}};
+    for (const auto& [action, caption] : logItems)
+        action->setText(QString::fromStdString(LogTextIn(caption, languageIndex)));
+    menu.logMenu->setTitle(QString::fromStdString(LogTextIn(LogText::LogMenu, languageIndex)));
 }
 
 } // namespace

@@ -35,6 +35,16 @@ Dialogs::Answer MessageBoxDialogs::askYesNoCancel(const std::string& text) {
                                        : Answer::Cancel;
 }
 
+std::optional<std::string> MessageBoxDialogs::askOpenLog(const std::string& initialFolder,
+                                                         const std::string& filter) {
+    const QString path = QFileDialog::getOpenFileName(window_, window_->windowTitle(),
+                                                      QString::fromStdString(initialFolder),
+                                                      QString::fromStdString(filter));
+    if (path.isEmpty())
+        return std::nullopt;
+    return path.toStdString();
+}
+
 std::optional<int> MessageBoxDialogs::askNumber(const std::string& question, int value, int minimum,
                                                 int maximum) {
     bool ok = false;

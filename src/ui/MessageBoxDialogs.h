@@ -22,6 +22,8 @@ class MessageBoxDialogs : public Dialogs {
     Answer askYesNoCancel(const std::string& text) override;
     std::optional<std::string> askSaveFile(const std::string& initialPath) override;
     std::optional<std::string> askOpenFile(const std::string& initialPath) override;
+    std::optional<std::string> askOpenLog(const std::string& initialFolder,
+                                          const std::string& filter) override;
     std::optional<int> askNumber(const std::string& question, int value, int minimum,
                                  int maximum) override;
     bool openDocument(const std::string& path) override;

@@ -33,6 +33,13 @@ class RecordingDialogs : public Dialogs {
         return fileAnswer;
     }
 
+    std::optional<std::string> askOpenLog(const std::string& initialFolder,
+                                          const std::string& filter) override {
+        logFolders.push_back(initialFolder);
+        logFilters.push_back(filter);
+        return logAnswer;
+    }
+
     std::optional<int> askNumber(const std::string& question, int value, int minimum,
                                  int maximum) override {
         questions.push_back(question);
@@ -48,6 +55,9 @@ class RecordingDialogs : public Dialogs {
     Answer answer = Answer::Yes;
     std::optional<std::string> fileAnswer; // the file "chosen", nothing for Cancel
     std::vector<std::string> initialPaths;
+    std::optional<std::string> logAnswer; // the log "chosen"
+    std::vector<std::string> logFolders;
+    std::vector<std::string> logFilters;
     bool openSucceeds = true; // whether the desktop "found" a viewer
     std::vector<std::string> openedDocuments;
     std::vector<std::string> messages;

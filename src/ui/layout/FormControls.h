@@ -87,6 +87,11 @@ struct MenuActions {
     QAction* history = nullptr;      // MenuHistory
     QAction* compareFile = nullptr;  // MenuCompareFile
     QAction* compareUnit = nullptr;  // MenuCompareUnit
+    QMenu* logMenu = nullptr;        // MenuLog
+    QAction* startLogging = nullptr; // MenuStartLogging
+    QAction* stopLogging = nullptr;  // MenuStopLogging, enabled while logging
+    QAction* openLog = nullptr;      // MenuOpenLog
+    QAction* logsFolder = nullptr;   // MenuLogsFolder
     EditActions edit;
     std::array<QAction*, kLanguageCount> languages{}; // kLanguageMenuItems, in language order
     QAction* contents = nullptr;                      // MenuContens

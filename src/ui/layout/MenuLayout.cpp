@@ -139,6 +139,17 @@ void BuildMenu(QMainWindow* form, FrameControls& frame) {
     frame.menu.compareUnit =
         AddItem(history, "MenuCompareUnit", QString(), QKeySequence("Ctrl+Shift+U"));
 
+    // Logging has a menu of its own too. Start and stop share their key, so one key press
+    // starts and the next stops; only one of the two is enabled at a time.
+    frame.menu.logMenu = AddMenu(bar, "MenuLog", QString());
+    QMenu* log = frame.menu.logMenu;
+    frame.menu.startLogging = AddItem(log, "MenuStartLogging", QString(), QKeySequence("Ctrl+L"));
+    frame.menu.stopLogging = AddItem(log, "MenuStopLogging", QString(), QKeySequence("Ctrl+L"));
+    frame.menu.stopLogging->setEnabled(false);
+    AddSeparator(log, "MenuLogSeparator");
+    frame.menu.openLog = AddItem(log, "MenuOpenLog", QString(), QKeySequence("Ctrl+Shift+L"));
+    frame.menu.logsFolder = AddItem(log, "MenuLogsFolder", QString());
+
     // Exactly one language carries the check mark.
     QMenu* language = AddMenu(bar, "MenuLanguage", "&Language");
     auto* languages = new QActionGroup(language);
