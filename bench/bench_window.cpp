@@ -1,7 +1,7 @@
 // The window's work on an in-memory port, offscreen: the edit path (ShowBlock, ReadForm, view
 // rules), one tick with and without a telegram (also with every tuning aid on), a block
-// operation over the whole map, undo and redo, a language switch, and the History window opened
-// on a full history folder. Called directly, these
+// operation over the whole map, undo and redo, a language switch, the History window opened
+// on a full history folder, and a tick while the data log is written. Called directly, these
 // leave painting to the event loop; the "painted" tick lets it run to show that cost too (the
 // window's own 55 ms timer then ticks as well, as it does in the program).
 
@@ -96,6 +96,15 @@ void TickWithTuningAids(benchmark::State& state, bool painted) {
 }
 BENCHMARK_CAPTURE(TickWithTuningAids, Timer1Timer_with_telegram_all_aids, false);
 BENCHMARK_CAPTURE(TickWithTuningAids, Timer1Timer_with_telegram_all_aids_painted, true);
+
+// The same ticks while the data log runs: each telegram becomes a row in a file of the
+// benchmark's own data folder, flushed once a second.
+void TickWhileLogging(benchmark::State& state) {
+    window->get<QAction>("MenuStartLogging")->trigger();
+    TickWithTelegram(state, false);
+    window->get<QAction>("MenuStopLogging")->trigger();
+}
+BENCHMARK(TickWhileLogging)->Name("TickWithTelegram/Timer1Timer_with_telegram_logging");
 
 // Triggers the two menu items by turns, the tuning aids on and the whole map selected.
 void ByTurns(benchmark::State& state, const char* first, const char* second) {
