@@ -1,10 +1,12 @@
 #include "app/FormController.h"
+#include "link/TelegramLog.h"
 #include "link/serial/QtSerialPort.h"
 #include "store/RecordCopy.h"
 #include "support/RecordingDialogs.h"
 #include "ui/ComparisonWindow.h"
 #include "ui/FormHlav.h"
 #include "ui/HistoryWindow.h"
+#include "ui/LogViewer.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -45,11 +47,23 @@ class FormAgainstSimTest : public QObject {
     void programAnEditedMapAndReadItBack();
     void tuningTheMarkedCellReachesTheUnit();
     void historyOfProgramsAndNudgesRollsBack();
+    // Last: it pulls the shared unit's line.
+    void aLogGoesOnAcrossAPulledLine();
 
   private:
-    QString imagePath() const { return dir_.filePath("image.txt"); }
+    void StartSim() {
+#ifdef KX_SIM_PATH
+        sim_.start(KX_SIM_PATH, {"--link", dir_.filePath("unit"), "--image", imagePath()});
+        QVERIFY(sim_.waitForReadyRead(5000));
+#endif
+    }
+    QString imagePath() const {
+        return dir_.filePath("image.txt");
+    }
     // The advance cell as the simulated unit keeps it, or -1 before its first programming.
-    int UnitCell(int index) const { return UnitImage().advance[index]; }
+    int UnitCell(int index) const {
+        return UnitImage().advance[index];
+    }
     ConfigBlock UnitImage() const {
         ConfigBlock image = StartupBlock();
         std::ifstream in(imagePath().toStdString());
@@ -65,10 +79,8 @@ void FormAgainstSimTest::initTestCase() {
 #ifndef KX_SIM_PATH
     QSKIP("the simulated unit needs a pseudo-terminal");
 #else
-    const QString link = dir_.filePath("unit");
-    sim_.start(KX_SIM_PATH, {"--link", link, "--image", imagePath()});
-    QVERIFY(sim_.waitForReadyRead(5000));
-    qputenv("KX_FLAM3_COM1", link.toUtf8());
+    StartSim();
+    qputenv("KX_FLAM3_COM1", dir_.filePath("unit").toUtf8());
     qputenv("XDG_CONFIG_HOME", dir_.filePath("config").toUtf8());
     qputenv("XDG_DATA_HOME", dir_.filePath("data").toUtf8());
 #endif
@@ -206,6 +218,43 @@ void FormAgainstSimTest::historyOfProgramsAndNudgesRollsBack() {
     QTRY_COMPARE_WITH_TIMEOUT(kept(), entries.size() + 1, 8000);
     const ConfigBlock unit = UnitImage();
     QVERIFY(std::equal(unit.bytes(), unit.bytes() + kImageSize, nudged[0].bytes()));
+}
+
+void FormAgainstSimTest::aLogGoesOnAcrossAPulledLine() {
+#ifdef KX_SIM_PATH
+    SimWindow window;
+    const LogRecorder& recorder = window.controller.logs().recorder();
+    QTRY_VERIFY_WITH_TIMEOUT(window.controller.link().telegramCount() > 0, 3000);
+    window.form.findChild<QAction*>("MenuStartLogging")->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(recorder.rows() >= 5, 5000);
+
+    sim_.terminate();
+    QVERIFY(sim_.waitForFinished(3000));
+    QTRY_VERIFY_WITH_TIMEOUT(window.controller.link().connectionLost(), 5000);
+    const uint64_t beforeThePull = recorder.rows();
+    const int64_t pulledAt = recorder.elapsedMs();
+    QTRY_VERIFY_WITH_TIMEOUT(recorder.elapsedMs() > pulledAt + 2 * kLogGapMs, 10000);
+    QCOMPARE(recorder.rows(), beforeThePull);
+    StartSim();
+    QTRY_VERIFY_WITH_TIMEOUT(recorder.rows() >= beforeThePull + 5, 10000);
+    QVERIFY(recorder.logging());
+    window.form.findChild<QAction*>("MenuStopLogging")->trigger();
+
+    // The gap shows in the times and counts in no cell of the dwell map.
+    QVERIFY(window.controller.logs().OpenLog(recorder.path()));
+    const TelegramLog& log = window.controller.logs().viewer()->log();
+    QCOMPARE(log.skippedLines, size_t(0));
+    QCOMPARE(log.size(), size_t(recorder.rows()));
+    int64_t longestStep = 0;
+    for (size_t row = 1; row < log.size(); ++row)
+        longestStep = std::max(longestStep, log.timeMs[row] - log.timeMs[row - 1]);
+    QVERIFY(longestStep > 2 * kLogGapMs);
+    const CellDwell dwell = LogDwell(log, 0, log.size() - 1, window.state.block, true);
+    uint64_t counted = 0;
+    for (int cell = 0; cell < kMapRows * kMapColumns; ++cell)
+        counted += dwell.ms(cell);
+    QVERIFY(counted <= uint64_t(log.timeMs.back() - log.timeMs.front() - longestStep));
+#endif
 }
 
 QTEST_MAIN(FormAgainstSimTest)
