@@ -44,7 +44,27 @@ void FitAxis(QValueAxis* axis, const TelegramLog& log, const std::vector<LogPlot
     }
     axis->setRange(lowest, highest);
     axis->applyNiceNumbers();
+    // A strip is low: more than five steps down its side crowd the labels until Qt cuts them
+    // to "...". Every second label of the nice ones is just as nice.
+    int steps = axis->tickCount() - 1;
+    if (steps > 5) {
+        if (steps % 2 != 0) {
+            axis->setMax(axis->max() + (axis->max() - axis->min()) / steps);
+            ++steps;
+        }
+        axis->setTickCount(steps / 2 + 1);
+    }
     axis->setLabelFormat(axis->max() - axis->min() < 10 ? "%.1f" : "%d");
+}
+
+// The step of 1, 2 or 5 times a power of ten nearest above rough.
+double NiceStep(double rough) {
+    const double power = std::pow(10.0, std::floor(std::log10(std::max(rough, 1e-3))));
+    for (const double factor : {1.0, 2.0, 5.0}) {
+        if (factor * power >= rough)
+            return factor * power;
+    }
+    return 10 * power;
 }
 
 } // namespace
@@ -65,8 +85,8 @@ LogPlot::LogPlot(std::vector<Trace> traces, QWidget* parent)
     chart->legend()->setVisible(traces_.size() > 1);
     chart->addAxis(timeAxis_, Qt::AlignBottom);
     chart->addAxis(leftAxis_, Qt::AlignLeft);
-    for (QValueAxis* axis : {timeAxis_, leftAxis_})
-        axis->setTickCount(5);
+    timeAxis_->setTickType(QValueAxis::TicksDynamic);
+    leftAxis_->setTickCount(5);
     if (std::any_of(traces_.begin(), traces_.end(), [](const Trace& t) { return t.rightAxis; })) {
         rightAxis_ = new QValueAxis;
         rightAxis_->setTickCount(5);
@@ -172,7 +192,11 @@ void LogPlot::Rebuild() {
     builtWidth_ = chart()->plotArea().width();
     const int64_t startMs = log_ && log_->size() > 0 ? log_->timeMs.front() : 0;
     timeAxis_->setRange(double(fromMs_ - startMs) / 1000.0, double(toMs_ - startMs) / 1000.0);
-    timeAxis_->setLabelFormat(toMs_ - fromMs_ < 10000 ? "%.1f" : "%.0f");
+    // Ticks on round seconds from the log's start, about five across whatever is shown.
+    const double shownSeconds = double(toMs_ - fromMs_) / 1000.0;
+    timeAxis_->setTickAnchor(0);
+    timeAxis_->setTickInterval(NiceStep(shownSeconds / 5));
+    timeAxis_->setLabelFormat(timeAxis_->tickInterval() < 1 ? "%.1f" : "%.0f");
     const size_t rows = log_ ? log_->size() : 0;
     const double pixelsPerMs = width / double(toMs_ - fromMs_);
     size_t first = rows ? LogRowAt(*log_, fromMs_) : 0;
