@@ -35,6 +35,7 @@ std::string Elapsed(int64_t ms) {
 
 // The cell the window marked when the row was logged; the servo column, which a log does not
 // keep, from the row's speed. A log without cells is marked as the live marking would mark it.
+// The throttle row the engine ran in shows only while the window shows throttle rows.
 OperatingPoint ReplayedPoint(const TelegramLog& log, size_t row, const ConfigBlock& block,
                              bool tpsRowsOn) {
     const uint8_t tps = uint8_t(std::min(log.tpsPercent[row], 255));
@@ -42,7 +43,9 @@ OperatingPoint ReplayedPoint(const TelegramLog& log, size_t row, const ConfigBlo
     if (log.hasMapCell) {
         point.rpmBelowAxis = log.mapColumn[row] < 0;
         point.rpmColumn = uint8_t(std::max<int8_t>(log.mapColumn[row], 0));
-        point.tpsRow = uint8_t(std::max<int8_t>(log.mapRow[row], 0));
+        // Without throttle rows on screen the map shows one row, and the marking stays in it.
+        if (tpsRowsOn)
+            point.tpsRow = uint8_t(std::max<int8_t>(log.mapRow[row], 0));
     }
     return point;
 }

@@ -156,6 +156,17 @@ void DataLogTest::theMapFollowsTheViewersCursor() {
     QVERIFY(bench.logs().OpenLog(bench.logs().recorder().path()));
     bench.controller.Timer1Timer();
     QCOMPARE(bench.markedCells(), firstLive);
+
+    // Without throttle rows on screen the replay stays in the one row shown, as the engine's does.
+    bench.logs().viewer()->close();
+    bench.state.block.tpsMapa = 0;
+    bench.controller.ShowBlock();
+    bench.engineAt(2000, 30);
+    const QStringList oneRowLive = bench.markedCells();
+    bench.engineAt(8000, 80);
+    QVERIFY(bench.logs().OpenLog(bench.logs().recorder().path()));
+    bench.controller.Timer1Timer();
+    QCOMPARE(bench.markedCells(), oneRowLive);
 }
 
 void DataLogTest::badLogsAreRefusedOrOpenWithTheirGoodRows() {
