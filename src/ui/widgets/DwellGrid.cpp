@@ -17,9 +17,9 @@ QColor ToQColor(Rgb rgb) {
     return QColor(rgb.red, rgb.green, rgb.blue);
 }
 
-// The table's row of a map row: the highest throttle on top.
+// The table's row of a map row: as on the window's advance map, 0 % on top.
 int TableRow(int mapRow) {
-    return kMapRows - 1 - mapRow;
+    return mapRow;
 }
 
 } // namespace
@@ -44,8 +44,8 @@ DwellGrid::DwellGrid(QWidget* parent) : QTableWidget(kMapRows, kMapColumns, pare
     horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     QStringList rows;
-    for (int row = kMapRows - 1; row >= 0; --row)
-        rows << QString::number(TpsBreakpoints[row]) + '%';
+    for (const uint8_t percent : TpsBreakpoints)
+        rows << QString::number(percent) + '%';
     setVerticalHeaderLabels(rows);
     for (int cell = 0; cell < kMapRows * kMapColumns; ++cell) {
         auto* item = new QTableWidgetItem;

@@ -191,12 +191,13 @@ void LogPlot::Rebuild() {
     const double width = std::max(1.0, chart()->plotArea().width());
     builtWidth_ = chart()->plotArea().width();
     const int64_t startMs = log_ && log_->size() > 0 ? log_->timeMs.front() : 0;
-    timeAxis_->setRange(double(fromMs_ - startMs) / 1000.0, double(toMs_ - startMs) / 1000.0);
-    // Ticks on round seconds from the log's start, about five across whatever is shown.
+    // Ticks on round seconds from the log's start, about five across whatever is shown. The
+    // interval goes first: the old one over a wider range would lay out millions of ticks.
     const double shownSeconds = double(toMs_ - fromMs_) / 1000.0;
     timeAxis_->setTickAnchor(0);
     timeAxis_->setTickInterval(NiceStep(shownSeconds / 5));
     timeAxis_->setLabelFormat(timeAxis_->tickInterval() < 1 ? "%.1f" : "%.0f");
+    timeAxis_->setRange(double(fromMs_ - startMs) / 1000.0, double(toMs_ - startMs) / 1000.0);
     const size_t rows = log_ ? log_->size() : 0;
     const double pixelsPerMs = width / double(toMs_ - fromMs_);
     size_t first = rows ? LogRowAt(*log_, fromMs_) : 0;
