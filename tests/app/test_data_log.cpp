@@ -79,7 +79,7 @@ void DataLogTest::everyTelegramBecomesOneRow() {
     bench.engineAt(50, 0);          // below the map
     bench.engineAt(9000, 100);
     QVERIFY(indicator->isVisible());
-    QVERIFY2(indicator->text().endsWith("3 rows"), qPrintable(indicator->text()));
+    QVERIFY2(indicator->text().endsWith("rows: 3"), qPrintable(indicator->text()));
 
     const QString path = bench.logs().recorder().path();
     QVERIFY(path.startsWith(QString::fromUtf8(qgetenv("XDG_DATA_HOME")) + "/kx_flam3/logs/log-"));
