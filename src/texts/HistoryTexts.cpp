@@ -103,14 +103,7 @@ constexpr Translations kTexts[] = {
 };
 static_assert(std::size(kTexts) == kHistoryTexts, "one entry per HistoryText");
 
-constexpr bool EveryLanguageHasThePlaceholders() {
-    for (const Translations& row : kTexts) {
-        if (!KeepsPlaceholders(row))
-            return false;
-    }
-    return true;
-}
-static_assert(EveryLanguageHasThePlaceholders(), "every language keeps the placeholders");
+static_assert(EveryRowKeepsPlaceholders(kTexts), "every language keeps the placeholders");
 
 } // namespace
 

@@ -73,26 +73,7 @@ constexpr Translations kTexts[] = {
     {"Close", "Schließen", "Fermer", "Zavřít"},
 };
 static_assert(std::size(kTexts) == kLogTexts, "one entry per LogText");
-
-// The readout fills in six values; KeepsPlaceholders looks at the first two.
-constexpr bool KeepsAllPlaceholders(const Translations& row) {
-    for (const char* text : row) {
-        for (char digit = '3'; digit <= '6'; ++digit) {
-            if (HasPlaceholder(text, digit) != HasPlaceholder(row[0], digit))
-                return false;
-        }
-    }
-    return KeepsPlaceholders(row);
-}
-
-constexpr bool EveryLanguageHasThePlaceholders() {
-    for (const Translations& row : kTexts) {
-        if (!KeepsAllPlaceholders(row))
-            return false;
-    }
-    return true;
-}
-static_assert(EveryLanguageHasThePlaceholders(), "every language keeps the placeholders");
+static_assert(EveryRowKeepsPlaceholders(kTexts), "every language keeps the placeholders");
 
 } // namespace
 

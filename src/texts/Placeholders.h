@@ -19,10 +19,20 @@ template <typename Translations>
 constexpr bool KeepsPlaceholders(const Translations& translations) {
     const char* english = *std::begin(translations);
     for (const char* text : translations) {
-        for (char digit : {'1', '2'}) {
+        for (char digit = '1'; digit <= '9'; ++digit) {
             if (HasPlaceholder(text, digit) != HasPlaceholder(english, digit))
                 return false;
         }
+    }
+    return true;
+}
+
+// The same for every row of a table of translations.
+template <typename Table>
+constexpr bool EveryRowKeepsPlaceholders(const Table& table) {
+    for (const auto& translations : table) {
+        if (!KeepsPlaceholders(translations))
+            return false;
     }
     return true;
 }
