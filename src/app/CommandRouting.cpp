@@ -277,8 +277,11 @@ void FormController::StepAdvanceClick(Step step) {
     ReadForm();
     NormaliseBlock(state_.block, state_.choices);
     const bool wholeMap = form_.controls().advance.all->isChecked();
+    // The cell the map marks, which is the log's while one is replayed: the user steps what
+    // they see.
+    const OperatingPoint marked = logs_.MarkedPoint(state_.point);
     StepAdvance(state_.block, step, wholeMap,
-                {state_.point.tpsRow, state_.point.rpmColumn, state_.point.rpmBelowAxis});
+                {marked.tpsRow, marked.rpmColumn, marked.rpmBelowAxis});
     NormaliseBlock(state_.block, state_.choices);
     ApplyChange(ChangeKind::MapTool);
 }
@@ -292,7 +295,7 @@ void FormController::CSpinButtonClick(int column, Step step) {
 void FormController::StepServoClick(Step step) {
     ReadForm();
     const bool wholeTable = form_.controls().servo.all->isChecked();
-    StepServo(state_.block, step, wholeTable, state_.point.servoColumn);
+    StepServo(state_.block, step, wholeTable, logs_.MarkedPoint(state_.point).servoColumn);
     ApplyChange(ChangeKind::MapTool);
 }
 

@@ -145,6 +145,16 @@ void DataLogTest::theMapFollowsTheViewersCursor() {
     viewer->SetCursorRow(1);
     bench.controller.Timer1Timer();
     QCOMPARE(bench.markedCells(), secondLive);
+    // Advance + steps the cell the map marks, not the one the engine runs in.
+    bench.engineAt(2000, 30);
+    const ConfigBlock before = bench.state.block;
+    bench.get<QAction>("AdvancePlus")->trigger();
+    const OperatingPoint replayed = TrackOperatingPoint(before, 8000, 80, true);
+    const int stepped = MapIndex(replayed.tpsRow, replayed.rpmColumn);
+    QCOMPARE(bench.state.block.advance[stepped], uint8_t(before.advance[stepped] + 1));
+    const OperatingPoint live = TrackOperatingPoint(before, 2000, 30, true);
+    const int engineCell = MapIndex(live.tpsRow, live.rpmColumn);
+    QCOMPARE(bench.state.block.advance[engineCell], before.advance[engineCell]);
 
     // The window's own log replays the cell it logged.
     bench.get<QAction>("MenuStartLogging")->trigger();
