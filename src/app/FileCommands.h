@@ -2,6 +2,8 @@
 
 #include "app/FormState.h"
 
+#include <string>
+
 namespace kx {
 
 class Dialogs;
@@ -17,6 +19,8 @@ class FileCommands {
 
     void MenuOpenClick();
     void MenuSaveClick();
+    // File > Open once its dialog has named the file: the same checks, messages and remembering.
+    void OpenFile(const std::string& path);
 
   private:
     TFormHlav& form_;

@@ -15,6 +15,8 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QProgressBar>
@@ -25,6 +27,21 @@ namespace kx {
 namespace {
 
 constexpr uint8_t kStartPortIndex = 1;
+
+// The configuration file named on the command line: the first argument that is neither the
+// language word before it, nor an option, nor the value of --log. Empty when there is none.
+QString CommandLineFile(const QStringList& arguments) {
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (i == 0 && LanguageFromWord(argument.toStdString()))
+            continue;
+        if (argument == "--log")
+            ++i;
+        else if (!argument.startsWith("--"))
+            return argument;
+    }
+    return QString();
+}
 
 } // namespace
 
@@ -81,6 +98,7 @@ void FormController::FormCreate() {
     ApplyViewRules();
     edits_.Start();
     timer1_.start();
+    OpenCommandLineFile();
     OpenCommandLineLog();
 }
 
@@ -222,6 +240,17 @@ void FormController::OpenCommandLineLog() {
         return;
     // After the window is up, so the viewer opens over it and a message box has its parent.
     QTimer::singleShot(0, this, [this, path = arguments_[option + 1]] { logs_.OpenLog(path); });
+}
+
+void FormController::OpenCommandLineFile() {
+    const QString file = CommandLineFile(arguments_);
+    if (file.isEmpty())
+        return;
+    // Absolute, as the dialog gives it: a file manager may hand a path relative to the folder it
+    // started the program in, and the remembered path must still lead there from another one.
+    // Windows hands backslashes, the dialog gives forward ones.
+    const QString path = QFileInfo(QDir::fromNativeSeparators(file)).absoluteFilePath();
+    QTimer::singleShot(0, this, [this, path] { files_.OpenFile(path.toStdString()); });
 }
 
 void FormController::ApplyLanguage() {

@@ -83,6 +83,9 @@ class FormController : public QObject, private TransferEvents, private FormRefre
     void ApplyCommandLineLanguage();
     // kx_flam3 --log FILE.csv opens the log in the viewer.
     void OpenCommandLineLog();
+    // kx_flam3 [LANGUAGE] FILE.ign opens the file as File > Open does: the desktop starts the
+    // tool so for a file opened from a file manager.
+    void OpenCommandLineFile();
     void ApplyLanguage();
     void ShowCurves();
     void ShowQueuedMessage(const std::string& text);

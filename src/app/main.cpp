@@ -17,11 +17,12 @@
 namespace {
 
 const char kUsage[] =
-    "Usage: kx_flam3 [ENGLISH|DEUTSCH|FRANCE|CESKY] [--log FILE.csv]\n"
+    "Usage: kx_flam3 [ENGLISH|DEUTSCH|FRANCE|CESKY] [FILE.ign] [--log FILE.csv]\n"
     "The window of the KX_FLAM3 ignition tool: read, verify and program the unit, edit its\n"
     "configuration and watch the running engine live.\n"
     "\n"
     "  ENGLISH, DEUTSCH, FRANCE, CESKY   start in this language (first argument only)\n"
+    "  FILE.ign                          open a configuration file, as File > Open does\n"
     "  --log FILE.csv                    open a data log in the log viewer\n"
     "  --help                            show this text\n"
     "  --version                         show the program version\n"
