@@ -43,7 +43,6 @@ OperatingPoint ReplayedPoint(const TelegramLog& log, size_t row, const ConfigBlo
     if (log.hasMapCell) {
         point.rpmBelowAxis = log.mapColumn[row] < 0;
         point.rpmColumn = uint8_t(std::max<int8_t>(log.mapColumn[row], 0));
-        // Without throttle rows on screen the map shows one row, and the marking stays in it.
         if (tpsRowsOn)
             point.tpsRow = uint8_t(std::max<int8_t>(log.mapRow[row], 0));
     }

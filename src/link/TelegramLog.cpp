@@ -155,7 +155,8 @@ int LogCell(const TelegramLog& log, size_t row, const ConfigBlock& block, bool t
     if (log.hasMapCell) {
         if (log.mapColumn[row] < 0)
             return -1;
-        return MapIndex(log.mapRow[row], log.mapColumn[row]);
+        // Without throttle rows on screen the map has one row, as the live marking has it.
+        return MapIndex(tpsRowsOn ? log.mapRow[row] : kMapRows - 1, log.mapColumn[row]);
     }
     const uint8_t tps = uint8_t(std::min(log.tpsPercent[row], 255));
     const OperatingPoint point = TrackOperatingPoint(block, uint16_t(log.rpm[row]), tps, tpsRowsOn);

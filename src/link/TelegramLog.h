@@ -45,7 +45,8 @@ size_t LogRowAt(const TelegramLog& log, int64_t ms);
 
 // The map cell (MapIndex) the engine ran in at a row, or -1 below the map: the logged cell, or
 // for a log without one, the cell the live marking finds for the row's speed and throttle in
-// the given record.
+// the given record. Without throttle rows (tpsRowsOn false) the cell is in the 100 % row, the
+// one row the map then shows.
 int LogCell(const TelegramLog& log, size_t row, const ConfigBlock& block, bool tpsRowsOn);
 
 // The time spent in each map cell over rows [first, last]: each row's time up to the next row

@@ -157,6 +157,8 @@ void TelegramLogTest::dwellAndRowSearch() {
     QCOMPARE(LogDwell(log, 1, 2, block, true).ms(fast), 0u);
     QCOMPARE(LogDwell(log, 5, 100, block, true).ms(slow), 2100u);
     QCOMPARE(LogDwell(TelegramLog(), 0, 0, block, true).longest(), 0u);
+    // Without throttle rows on screen a logged cell counts in the one row the map shows.
+    QCOMPARE(LogDwell(log, 5, 100, block, false).ms(MapIndex(kMapRows - 1, 2)), 2100u);
 
     // Without logged cells the record places each row: 3000 rpm is the third column, 50 % the
     // seventh row with throttle rows and the last without.
