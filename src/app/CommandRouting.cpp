@@ -17,6 +17,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -258,8 +259,16 @@ void FormController::MenuLanguageClick(uint8_t languageIndex) {
 void FormController::MenuContensClick() {
     const QString manual =
         FindManual(QString::fromStdString(state_.texts.MsgManualFile), ManualFolders());
-    if (manual.isEmpty() || !dialogs_.openDocument(manual.toStdString()))
+    if (manual.isEmpty()) {
         dialogs_.showMessage(state_.texts.MsgManualOpenError, Dialogs::Severity::Error);
+    } else if (!dialogs_.openDocument(manual.toStdString())) {
+        // A desktop without a PDF viewer says why only on standard error, which a windowed
+        // program has not got: the path lets the user open the manual by hand.
+        const QString location = QString::fromStdString(state_.texts.MsgManualLocation)
+                                     .arg(QDir::toNativeSeparators(manual));
+        dialogs_.showMessage(state_.texts.MsgManualOpenError + "\n" + location.toStdString(),
+                             Dialogs::Severity::Error);
+    }
 }
 
 void FormController::MenuAboutClick() {

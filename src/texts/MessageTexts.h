@@ -25,6 +25,8 @@ struct MessageTexts {
     std::string MsgPrintDateTime;
     std::string MsgManualFile;
     std::string MsgManualOpenError;
+    // Where the manual lies, %1 its path, for the user to open it by hand when no viewer did.
+    std::string MsgManualLocation;
     std::string MsgAdvance;
     std::string MsgProgramCount;
     std::string MsgPickup;

@@ -96,30 +96,53 @@ void HelpContentsTest::opensTheManualOfTheCurrentLanguage() {
 }
 
 void HelpContentsTest::reportsAManualThatCannotBeOpened_data() {
+    QTest::addColumn<QString>("languageItem");
+    QTest::addColumn<QString>("code");
     QTest::addColumn<bool>("present");
-    QTest::addColumn<int>("opened");
+    QTest::addColumn<QString>("error");
+    QTest::addColumn<QString>("location"); // empty: the message says no more than the error
 
-    QTest::newRow("no manual anywhere") << false << 0;
-    QTest::newRow("no viewer for it") << true << 1;
+    const QString german = "Fehler beim öffnen der Datei manual_meridan_kx_flam3_de.pdf !";
+    QTest::newRow("no manual anywhere") << "MenuGerman"
+                                        << "de" << false << german << QString();
+    QTest::newRow("no viewer, German") << "MenuGerman"
+                                       << "de" << true << german << "Das Handbuch liegt hier: ";
+    QTest::newRow("no viewer, English")
+        << "MenuEnglish"
+        << "en" << true << "Error by opening file manual_meridan_kx_flam3_en.pdf !"
+        << "The manual is at: ";
+    QTest::newRow("no viewer, French")
+        << "MenuFrench"
+        << "fr" << true << "Erreur à l´ouvertur du Fichier manual_meridan_kx_flam3_fr.pdf !"
+        << "Le manuel se trouve ici : ";
+    QTest::newRow("no viewer, Czech")
+        << "MenuCzech"
+        << "cz" << true << "Chyba při otevírání souboru manual_meridan_kx_flam3_cz.pdf !"
+        << "Návod je uložen zde: ";
 }
 
 void HelpContentsTest::reportsAManualThatCannotBeOpened() {
+    QFETCH(QString, languageItem);
+    QFETCH(QString, code);
     QFETCH(bool, present);
-    QFETCH(int, opened);
+    QFETCH(QString, error);
+    QFETCH(QString, location);
 
     QTemporaryDir work;
+    const QString manual = work.filePath(QString("manual_meridan_kx_flam3_%1.pdf").arg(code));
     if (present)
-        Touch(work.filePath("manual_meridan_kx_flam3_de.pdf"));
+        Touch(manual);
     WorkingFolder inWork(work.path());
     FormBench bench(false);
     bench.dialogs.openSucceeds = false;
-    bench.get<QAction>("MenuGerman")->trigger();
+    bench.get<QAction>(qPrintable(languageItem))->trigger();
     bench.get<QAction>("MenuContens")->trigger();
 
-    QCOMPARE(int(bench.dialogs.openedDocuments.size()), opened);
-    QCOMPARE(
-        bench.dialogs.messages,
-        std::vector<std::string>{"Fehler beim öffnen der Datei manual_meridan_kx_flam3_de.pdf !"});
+    QCOMPARE(int(bench.dialogs.openedDocuments.size()), present ? 1 : 0);
+    // The whole path as the platform writes it, for the user to open the manual by hand.
+    const QString expected =
+        location.isEmpty() ? error : error + "\n" + location + QDir::toNativeSeparators(manual);
+    QCOMPARE(bench.dialogs.messages, std::vector<std::string>{expected.toStdString()});
 }
 
 // The build names the manuals itself; a name that differs from the window's texts would leave
