@@ -107,14 +107,6 @@ void HelpContentsTest::reportsAManualThatCannotBeOpened_data() {
                                         << "de" << false << german << QString();
     QTest::newRow("no viewer, German") << "MenuGerman"
                                        << "de" << true << german << "Das Handbuch liegt hier: ";
-    QTest::newRow("no viewer, English")
-        << "MenuEnglish"
-        << "en" << true << "Error by opening file manual_meridan_kx_flam3_en.pdf !"
-        << "The manual is at: ";
-    QTest::newRow("no viewer, French")
-        << "MenuFrench"
-        << "fr" << true << "Erreur à l´ouvertur du Fichier manual_meridan_kx_flam3_fr.pdf !"
-        << "Le manuel se trouve ici : ";
     QTest::newRow("no viewer, Czech")
         << "MenuCzech"
         << "cz" << true << "Chyba při otevírání souboru manual_meridan_kx_flam3_cz.pdf !"
