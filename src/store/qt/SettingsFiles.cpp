@@ -1,7 +1,9 @@
 #include "store/qt/SettingsFiles.h"
 
 #include "store/qt/SafeTextFile.h"
+#include "store/qt/SettingsFolders.h"
 
+#include <QDir>
 #include <QStandardPaths>
 
 #include <sstream>
@@ -9,14 +11,21 @@
 namespace kx {
 
 SettingsFiles SettingsFiles::ForThisSystem() {
+    PlatformFolders given;
 #ifdef Q_OS_WIN
-    const QString folder = qEnvironmentVariable("WINDIR", "C:/Windows");
-    return {folder + "/kx_flam3.ini", folder + "/_kx_flam3.ini", "C:/test_vlorin.txt"};
+    const Platform platform = Platform::Windows;
+    given.windows = QDir::fromNativeSeparators(qEnvironmentVariable("WINDIR", "C:/Windows"));
+    // On Windows the generic data folder is %LOCALAPPDATA%, whatever the application's name.
+    given.localAppData = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
 #else
-    const QString folder =
-        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/kx_flam3";
-    return {folder + "/kx_flam3.ini", folder + "/_kx_flam3.ini", folder + "/test_vlorin.txt"};
+    const Platform platform = Platform::Other;
+    given.config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
 #endif
+    const SettingsFolders folders = ChooseSettingsFolders(platform, given);
+    CarryOverEarlierFiles(folders);
+    SettingsFiles files = folders.current;
+    files.marker = MarkerInUse(folders);
+    return files;
 }
 
 IniFile ReadSettingsFile(const QString& path) {

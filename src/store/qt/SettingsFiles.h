@@ -7,13 +7,15 @@
 namespace kx {
 
 // Where the settings file, the saved record copy and the test-mode marker live: on Windows the
-// system folder as the tool always had them; elsewhere the user's configuration folder
-// ($XDG_CONFIG_HOME/kx_flam3, else ~/.config/kx_flam3).
+// user's %LOCALAPPDATA%/kx_flam3, filled from the Windows folder of versions before on the first
+// start; elsewhere the user's configuration folder ($XDG_CONFIG_HOME/kx_flam3, else
+// ~/.config/kx_flam3).
 struct SettingsFiles {
     QString settings;   // kx_flam3.ini
     QString recordCopy; // _kx_flam3.ini
     QString marker;     // test_vlorin.txt
 
+    // The marker is the one MarkerInUse chooses.
     static SettingsFiles ForThisSystem();
 };
 
