@@ -4,10 +4,12 @@
 set -euo pipefail
 # libbenchmark-dev: the benchmarks; fonts-dejavu-core: the manuals' letters;
 # qt6-translations-l10n: Qt's dialog buttons in the window's language;
-# dpkg-dev, file, desktop-file-utils: the Debian package; qt6-charts-dev: the curves, whose
+# dpkg-dev, file: the Debian package; lintian, desktop-file-utils, appstream (appstreamcli),
+# shared-mime-info, bash-completion: its checks; qt6-charts-dev: the curves, whose
 # CMake files need the OpenGL module's (libqt6opengl6-dev), which Debian does not pull in.
 packages=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev qt6-charts-dev libqt6opengl6-dev
-    libgl-dev libbenchmark-dev fonts-dejavu-core qt6-translations-l10n dpkg-dev file desktop-file-utils "$@")
+    libgl-dev libbenchmark-dev fonts-dejavu-core qt6-translations-l10n dpkg-dev file lintian
+    desktop-file-utils appstream shared-mime-info bash-completion "$@")
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
