@@ -1,6 +1,7 @@
 #include "config/ConfigBlock.h"
 #include "config/Conversions.h"
 #include "store/ConfigDifferences.h"
+#include "support/FindChild.h"
 #include "texts/FieldCaptions.h"
 #include "texts/LanguageTexts.h"
 #include "texts/MessageTexts.h"
@@ -66,14 +67,6 @@ HistoryListing SampleListing() {
                        Nudge(4, {{kLimiter, 120, 125}, {kCell93, 12, 14}}, 5200, 100),
                        Entry(5, HistoryAction::Read, "")};
     return listing;
-}
-
-template <class T>
-T* Child(QWidget& window, const char* name) {
-    T* child = window.findChild<T*>(name);
-    if (!child)
-        qFatal("no %s", name);
-    return child;
 }
 
 QStringList Column(const QTreeWidget* list, int column, bool visibleOnly = true) {

@@ -1,4 +1,5 @@
 #include "present/HeatScale.h"
+#include "support/FindChild.h"
 #include "ui/LogViewer.h"
 #include "ui/widgets/DwellGrid.h"
 #include "ui/widgets/LogPlot.h"
@@ -46,14 +47,6 @@ TelegramLog SteadyLog(int count, int64_t startMs = 0) {
     for (int i = 0; i < count; ++i)
         rows.push_back({startMs + 100 * i, 3000 + i, 20, (i / 10) % kMapColumns, 4});
     return MakeLog(rows);
-}
-
-template <class T>
-T* Child(QWidget& window, const char* name) {
-    T* child = window.findChild<T*>(name);
-    if (!child)
-        qFatal("no %s", name);
-    return child;
 }
 
 std::vector<QLineSeries*> ShownPieces(const LogPlot& plot, size_t trace) {
