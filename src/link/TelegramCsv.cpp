@@ -21,12 +21,12 @@ long Flag(uint8_t byte) {
 const std::vector<Column>& Columns() {
     using T = MonitorTelegram;
     static const std::vector<Column> columns = {
-        {"rpm", [](const T& t) { return long(t.rpm); }},
-        {"tps_percent", [](const T& t) { return long(t.tpsPercent); }},
+        {csv_column::kRpm, [](const T& t) { return long(t.rpm); }},
+        {csv_column::kTpsPercent, [](const T& t) { return long(t.tpsPercent); }},
         {"tps_mv", [](const T& t) { return long(RawToMillivolts(t.tpsRaw)); }},
-        {"supply_mv", [](const T& t) { return long(t.supplyMv); }},
-        {"advance1", [](const T& t) { return long(t.outputAdvance[0]) - 100; }},
-        {"advance2", [](const T& t) { return long(t.outputAdvance[1]) - 100; }},
+        {csv_column::kSupplyMv, [](const T& t) { return long(t.supplyMv); }},
+        {csv_column::kAdvance1, [](const T& t) { return long(t.outputAdvance[0]) - 100; }},
+        {csv_column::kAdvance2, [](const T& t) { return long(t.outputAdvance[1]) - 100; }},
         {"advance_limit1", [](const T& t) { return long(t.advanceLimit[0]); }},
         {"advance_limit2", [](const T& t) { return long(t.advanceLimit[1]); }},
         {"servo_desired_mv", [](const T& t) { return long(RawToMillivolts(t.servoDesiredRaw)); }},
@@ -55,11 +55,11 @@ const std::vector<Column>& Columns() {
 } // namespace
 
 std::string TelegramCsvHeader(bool withMapCell) {
-    std::string header = "time_ms";
+    std::string header = csv_column::kTime;
     for (const Column& column : Columns())
         header += std::string(",") + column.name;
     if (withMapCell)
-        header += ",map_column,map_row";
+        header += std::string(",") + csv_column::kMapColumn + "," + csv_column::kMapRow;
     return header;
 }
 

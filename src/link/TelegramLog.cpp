@@ -1,6 +1,7 @@
 #include "link/TelegramLog.h"
 
 #include "link/OperatingPoint.h"
+#include "link/TelegramCsv.h"
 
 #include <algorithm>
 #include <array>
@@ -15,7 +16,8 @@ namespace {
 // The columns read back, by their header names; the rest of a row is checked for its count only.
 enum Field { Time, Rpm, Tps, Advance1, Advance2, Supply, MapColumn, MapRow, kFieldCount };
 constexpr std::array<std::string_view, kFieldCount> kFieldNames = {
-    "time_ms", "rpm", "tps_percent", "advance1", "advance2", "supply_mv", "map_column", "map_row"};
+    csv_column::kTime,     csv_column::kRpm,      csv_column::kTpsPercent, csv_column::kAdvance1,
+    csv_column::kAdvance2, csv_column::kSupplyMv, csv_column::kMapColumn,  csv_column::kMapRow};
 
 struct Range {
     int64_t low;
@@ -44,12 +46,23 @@ std::string_view NextLine(std::string_view& text, bool& ended) {
     return line;
 }
 
-// Splits at commas into fields; false when the count differs from expected.
-bool SplitFields(std::string_view line, size_t expected, std::vector<std::string_view>& fields) {
+// The character between the header's fields. We write commas; a spreadsheet set to German,
+// French or Czech saves the log again with semicolons, and some save tabs. Our values are whole
+// numbers, so no decimal comma can be mistaken for a separator.
+char FieldSeparator(std::string_view header) {
+    for (const char separator : {',', ';', '\t'})
+        if (header.find(separator) != std::string_view::npos)
+            return separator;
+    return ',';
+}
+
+// Splits at the separator into fields; false when the count differs from expected.
+bool SplitFields(std::string_view line, char separator, size_t expected,
+                 std::vector<std::string_view>& fields) {
     fields.clear();
     size_t start = 0;
     while (true) {
-        const size_t comma = line.find(',', start);
+        const size_t comma = line.find(separator, start);
         fields.push_back(
             line.substr(start, comma == std::string_view::npos ? comma : comma - start));
         if (fields.size() > expected)
@@ -83,7 +96,8 @@ TelegramLog ParseTelegramLog(std::string_view text) {
     std::vector<std::string_view> fields;
     bool ended = false;
     const std::string_view header = NextLine(text, ended);
-    SplitFields(header, std::numeric_limits<size_t>::max(), fields);
+    const char separator = FieldSeparator(header);
+    SplitFields(header, separator, std::numeric_limits<size_t>::max(), fields);
     const size_t columnCount = fields.size();
     std::array<int, kFieldCount> at;
     at.fill(-1);
@@ -110,7 +124,7 @@ TelegramLog ParseTelegramLog(std::string_view text) {
             continue;
         // Every row is written with its line end, so a line without one was cut off while being
         // written, and its last value may have lost digits that still read as a number.
-        bool good = ended && SplitFields(line, columnCount, fields);
+        bool good = ended && SplitFields(line, separator, columnCount, fields);
         for (int field = 0; good && field < kFieldCount; ++field) {
             values[size_t(field)] = 0;
             if (at[size_t(field)] < 0)

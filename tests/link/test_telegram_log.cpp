@@ -3,6 +3,7 @@
 
 #include <QtTest>
 
+#include <algorithm>
 #include <string>
 
 using namespace kx;
@@ -76,7 +77,11 @@ void TelegramLogTest::readerKeepsTheRowsOfEveryKindOfLog() {
     std::string crlf = "\xEF\xBB\xBF" + window; // as saved again by a spreadsheet program
     for (size_t at = 0; (at = crlf.find('\n', at)) != std::string::npos; at += 2)
         crlf.insert(at, "\r");
-    for (const std::string& text : {window, crlf}) {
+    // As a spreadsheet set to German or French saves it again, or one that saves tabs.
+    std::string semicolons = window, tabs = window;
+    std::replace(semicolons.begin(), semicolons.end(), ',', ';');
+    std::replace(tabs.begin(), tabs.end(), ',', '\t');
+    for (const std::string& text : {window, crlf, semicolons, tabs}) {
         const TelegramLog log = ParseTelegramLog(text);
         QVERIFY(!log.foreign && log.hasMapCell);
         QCOMPARE(log.skippedLines, size_t(0));
@@ -128,6 +133,12 @@ void TelegramLogTest::readerCountsWhatIsNoGoodRow() {
         ParseTelegramLog("time_ms,rpm\n" + std::string(1 << 20, ',') + "\n0,1000\n");
     QCOMPARE(wide.size(), size_t(1));
     QCOMPARE(wide.skippedLines, size_t(1));
+
+    // The header's separator holds for every row: a comma row under a semicolon header is one
+    // field short of the count, not a row read with the wrong columns.
+    const TelegramLog mixed = ParseTelegramLog("time_ms;rpm;tps_percent\n0;3000;10\n5,3000,10\n");
+    QCOMPARE(mixed.timeMs, std::vector<int64_t>{0});
+    QCOMPARE(mixed.skippedLines, size_t(1));
 
     for (const char* text : {"", "\n\n", "name,age\nbob,3\n", "rpm\n1000\n"}) {
         const TelegramLog foreign = ParseTelegramLog(text);
