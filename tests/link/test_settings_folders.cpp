@@ -20,13 +20,17 @@ QByteArray ReadText(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Real folders standing in for the Windows folder, the drive root and %LOCALAPPDATA%.
+// Real folders standing in for the Windows folder, the drive root, %LOCALAPPDATA% and its
+// VirtualStore.
 struct WindowsStandIn {
     WindowsStandIn() {
         QVERIFY(QDir(root.path()).mkdir("Windows"));
         folders = ChooseSettingsFolders(Platform::Windows,
                                         {root.filePath("Windows"), root.filePath("Local"), {}});
         folders.earlier.marker = root.filePath("test_vlorin.txt");
+        // A stand-in folder has no drive letter to take off.
+        folders.virtualized.settings = root.filePath("Local/VirtualStore/Windows/kx_flam3.ini");
+        folders.virtualized.recordCopy = root.filePath("Local/VirtualStore/Windows/_kx_flam3.ini");
     }
     QTemporaryDir root;
     SettingsFolders folders;
@@ -54,12 +58,17 @@ void SettingsFoldersTest::chosenFolders() {
     QCOMPARE(windows.earlier.settings, "C:/Windows/kx_flam3.ini");
     QCOMPARE(windows.earlier.recordCopy, "C:/Windows/_kx_flam3.ini");
     QCOMPARE(windows.earlier.marker, "C:/test_vlorin.txt");
+    QCOMPARE(windows.virtualized.settings,
+             "C:/Users/a/AppData/Local/VirtualStore/Windows/kx_flam3.ini");
+    QCOMPARE(windows.virtualized.recordCopy,
+             "C:/Users/a/AppData/Local/VirtualStore/Windows/_kx_flam3.ini");
 
     // Without a folder of the user's own the files stay where they were, not in a drive's root.
     const SettingsFolders unchanged =
         ChooseSettingsFolders(Platform::Windows, {"C:/Windows", {}, {}});
     QCOMPARE(unchanged.current.settings, "C:/Windows/kx_flam3.ini");
     QCOMPARE(unchanged.earlier.settings, QString());
+    QCOMPARE(unchanged.virtualized.settings, QString());
 
     // Elsewhere exactly the configuration folder, with nothing to carry over.
     const SettingsFolders elsewhere = ChooseSettingsFolders(Platform::Other, given);
@@ -68,21 +77,31 @@ void SettingsFoldersTest::chosenFolders() {
     QCOMPARE(elsewhere.current.marker, "/home/a/.config/kx_flam3/test_vlorin.txt");
     QCOMPARE(elsewhere.earlier.settings, QString());
     QCOMPARE(elsewhere.earlier.marker, QString());
+    QCOMPARE(elsewhere.virtualized.settings, QString());
 }
 
 void SettingsFoldersTest::earlierFilesAreCopiedOnce_data() {
-    QTest::addColumn<QByteArrayList>("before"); // earlier settings and copy, current ones
-    QTest::addColumn<QByteArrayList>("after");  // current settings and copy
+    // Settings and record copy: in the Windows folder, where virtualization kept them, here.
+    QTest::addColumn<QByteArrayList>("before");
+    QTest::addColumn<QByteArrayList>("after"); // current settings and copy
 
     const QByteArray none;
-    QTest::newRow("first start") << QByteArrayList{"old", "20 21", none, none}
+    QTest::newRow("first start") << QByteArrayList{"old", "20 21", none, none, none, none}
                                  << QByteArrayList{"old", "20 21"};
     QTest::newRow("only the settings before")
-        << QByteArrayList{"old", none, none, none} << QByteArrayList{"old", none};
+        << QByteArrayList{"old", none, none, none, none, none} << QByteArrayList{"old", none};
     QTest::newRow("settings kept here")
-        << QByteArrayList{"old", "20 21", "new", none} << QByteArrayList{"new", none};
+        << QByteArrayList{"old", "20 21", none, none, "new", none} << QByteArrayList{"new", none};
     QTest::newRow("a copy kept here")
-        << QByteArrayList{"old", "20 21", none, "30"} << QByteArrayList{none, "30"};
+        << QByteArrayList{"old", "20 21", none, none, none, "30"} << QByteArrayList{none, "30"};
+    // What the version before read: its redirected copy wherever there is one.
+    QTest::newRow("virtualized") << QByteArrayList{"old", "20 21", "seen", "40", none, none}
+                                 << QByteArrayList{"seen", "40"};
+    QTest::newRow("only the settings virtualized")
+        << QByteArrayList{"old", "20 21", "seen", none, none, none}
+        << QByteArrayList{"seen", "20 21"};
+    QTest::newRow("virtualized, settings kept here")
+        << QByteArrayList{"old", "20 21", "seen", "40", "new", none} << QByteArrayList{"new", none};
 }
 
 void SettingsFoldersTest::earlierFilesAreCopiedOnce() {
@@ -90,11 +109,13 @@ void SettingsFoldersTest::earlierFilesAreCopiedOnce() {
     QFETCH(QByteArrayList, after);
     WindowsStandIn windows;
     const SettingsFiles& earlier = windows.folders.earlier;
+    const SettingsFiles& virtualized = windows.folders.virtualized;
     const SettingsFiles& current = windows.folders.current;
     QDir().mkpath(QFileInfo(current.settings).path());
-    const QStringList paths{earlier.settings, earlier.recordCopy, current.settings,
-                            current.recordCopy};
-    for (int i = 0; i < 4; ++i)
+    QDir().mkpath(QFileInfo(virtualized.settings).path());
+    const QStringList paths{earlier.settings,       earlier.recordCopy, virtualized.settings,
+                            virtualized.recordCopy, current.settings,   current.recordCopy};
+    for (int i = 0; i < paths.size(); ++i)
         WriteText(paths[i], before[i]);
 
     CarryOverEarlierFiles(windows.folders);
