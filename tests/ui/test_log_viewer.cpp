@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
+#include <QWheelEvent>
 #include <QtTest>
 
 using namespace kx;
@@ -49,6 +50,21 @@ TelegramLog SteadyLog(int count, int64_t startMs = 0) {
     return MakeLog(rows);
 }
 
+// A point of the plot area, as a fraction of its width across and halfway down, where the
+// mouse events of the plot's view arrive.
+QPoint InPlot(LogPlot& plot, double across) {
+    const QRectF area = plot.chart()->plotArea();
+    const QPointF scene =
+        plot.chart()->mapToScene(QPointF(area.left() + across * area.width(), area.center().y()));
+    return plot.mapFromScene(scene);
+}
+
+void Wheel(LogPlot& plot, const QPoint& at, int degreesTimesEight) {
+    QWheelEvent wheel(at, plot.viewport()->mapToGlobal(at), {}, {0, degreesTimesEight},
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(plot.viewport(), &wheel);
+}
+
 std::vector<QLineSeries*> ShownPieces(const LogPlot& plot, size_t trace) {
     std::vector<QLineSeries*> shown;
     for (QLineSeries* piece : plot.pieces(trace)) {
@@ -69,6 +85,7 @@ class LogViewerTest : public QObject {
     void timeShownStaysInTheLog();
     void dwellMapCountsTheTimeShown();
     void linesBreakAtGapsAndStayFewPoints();
+    void mouseZoomsPansAndPlacesTheCursor();
 };
 
 void LogViewerTest::cursorMovesOnceAndReadsOut() {
@@ -225,6 +242,45 @@ void LogViewerTest::linesBreakAtGapsAndStayFewPoints() {
         spike = spike || point.y() == 15000;
     QVERIFY(spike);
     QVERIFY(Child<QPushButton>(viewer, "LogClose")->geometry().bottom() < viewer.height());
+}
+
+void LogViewerTest::mouseZoomsPansAndPlacesTheCursor() {
+    LogViewer viewer(nullptr);
+    viewer.resize(1024, 600);
+    viewer.show();
+    viewer.SetLog(SteadyLog(600), "ride.csv"); // 0 to 59.9 s
+    QApplication::processEvents();
+    auto& plot = *Child<LogPlot>(viewer, "LogSpeedPlot");
+    QWidget* mouse = plot.viewport();
+
+    // A wheel notch up zooms in around the time under the mouse, which stays where it was.
+    const QPoint quarter = InPlot(plot, 0.25);
+    Wheel(plot, quarter, 120);
+    QCOMPARE(viewer.shownFromMs(), int64_t(0.25 * 59900 * (1 - 0.8)));
+    QCOMPARE(viewer.shownToMs() - viewer.shownFromMs(), int64_t(59900 * 0.8));
+    Wheel(plot, quarter, -120);
+    QCOMPARE(viewer.shownToMs() - viewer.shownFromMs(), int64_t(59900));
+    Wheel(plot, quarter, 240); // two notches at once
+    const int64_t span = viewer.shownToMs() - viewer.shownFromMs();
+    QCOMPARE(span, int64_t(59900 * 0.64));
+
+    // Dragging to the left shows later times by the distance dragged; the cursor stays.
+    const int64_t from = viewer.shownFromMs();
+    const QPoint middle = InPlot(plot, 0.5);
+    const QPoint left = InPlot(plot, 0.3);
+    QTest::mousePress(mouse, Qt::LeftButton, {}, middle);
+    QTest::mouseMove(mouse, middle - QPoint(20, 0));
+    QTest::mouseMove(mouse, left);
+    QTest::mouseRelease(mouse, Qt::LeftButton, {}, left);
+    QVERIFY(qAbs(viewer.shownFromMs() - (from + int64_t(0.2 * double(span)))) <= span / 100);
+    QCOMPARE(viewer.cursorRow(), size_t(0));
+
+    // A click, or a press that moves less than a few pixels, puts the cursor on the nearest row.
+    const double clickedMs = double(viewer.shownFromMs()) + 0.5 * double(span);
+    QTest::mousePress(mouse, Qt::LeftButton, {}, middle);
+    QTest::mouseMove(mouse, middle + QPoint(2, 0));
+    QTest::mouseRelease(mouse, Qt::LeftButton, {}, middle + QPoint(2, 0));
+    QVERIFY(qAbs(double(viewer.log().timeMs[viewer.cursorRow()]) - clickedMs) <= span / 100);
 }
 
 QTEST_MAIN(LogViewerTest)
