@@ -4,6 +4,7 @@
 #include "ui/widgets/DwellGrid.h"
 #include "ui/widgets/LogPlot.h"
 
+#include <QAbstractAxis>
 #include <QComboBox>
 #include <QGraphicsLineItem>
 #include <QLabel>
@@ -86,6 +87,7 @@ class LogViewerTest : public QObject {
     void dwellMapCountsTheTimeShown();
     void linesBreakAtGapsAndStayFewPoints();
     void mouseZoomsPansAndPlacesTheCursor();
+    void valueTitlesFitTheirStrips();
 };
 
 void LogViewerTest::cursorMovesOnceAndReadsOut() {
@@ -281,6 +283,31 @@ void LogViewerTest::mouseZoomsPansAndPlacesTheCursor() {
     QTest::mouseMove(mouse, middle + QPoint(2, 0));
     QTest::mouseRelease(mouse, Qt::LeftButton, {}, middle + QPoint(2, 0));
     QVERIFY(qAbs(double(viewer.log().timeMs[viewer.cursorRow()]) - clickedMs) <= span / 100);
+}
+
+void LogViewerTest::valueTitlesFitTheirStrips() {
+    LogViewer viewer(nullptr);
+    viewer.SetLanguage(1);
+    viewer.SetLog(SteadyLog(100), "ride.csv");
+    viewer.show();
+    auto& speed = *Child<LogPlot>(viewer, "LogSpeedPlot");
+    auto& throttle = *Child<LogPlot>(viewer, "LogAdvancePlot");
+    const auto titles = [](LogPlot& plot) {
+        QStringList texts;
+        for (QAbstractAxis* axis : plot.chart()->axes(Qt::Vertical))
+            texts << axis->titleText();
+        return texts;
+    };
+    // On a netbook's screen the German names are longer than the strips are high: the units.
+    viewer.resize(1024, 560);
+    QApplication::processEvents();
+    QCOMPARE(titles(speed), QStringList{"U/min"});
+    QCOMPARE(titles(throttle), (QStringList{"%", "\u00B0"}));
+    // Given room again, the whole names.
+    viewer.resize(1024, 1400);
+    QApplication::processEvents();
+    QCOMPARE(titles(speed), QStringList{"Drehzahl (U/min)"});
+    QCOMPARE(titles(throttle), (QStringList{"Drosselklappe (%)", "Zündwinkel (\u00B0)"}));
 }
 
 QTEST_MAIN(LogViewerTest)

@@ -1,5 +1,6 @@
 #include "ui/widgets/LogPlot.h"
 
+#include <QFontMetricsF>
 #include <QGraphicsLineItem>
 #include <QLegendMarker>
 #include <QLineSeries>
@@ -67,6 +68,16 @@ double NiceStep(double rough) {
     return 10 * power;
 }
 
+// A value axis's title runs up the strip's side; where all of it does not fit, the unit in its
+// parentheses ("U/min" of "Drehzahl (U/min)") still says what the numbers are, and the legend
+// or the viewer's readout names the quantity. Qt would cut it to "Drehzahl (U/..." instead.
+QString TitleThatFits(const QString& title, const QFont& font, double height) {
+    const int open = title.lastIndexOf('(');
+    if (QFontMetricsF(font).horizontalAdvance(title) <= height || open < 0 || !title.endsWith(')'))
+        return title;
+    return title.mid(open + 1, title.size() - open - 2);
+}
+
 } // namespace
 
 LogPlot::LogPlot(std::vector<Trace> traces, QWidget* parent)
@@ -118,9 +129,9 @@ void LogPlot::SetLog(const TelegramLog* log) {
 void LogPlot::SetTitles(const QString& time, const QString& left, const QString& right,
                         const std::vector<QString>& traceNames) {
     timeAxis_->setTitleText(time);
-    leftAxis_->setTitleText(left);
-    if (rightAxis_)
-        rightAxis_->setTitleText(right);
+    leftTitle_ = left;
+    rightTitle_ = right;
+    FitValueTitles();
     names_ = traceNames;
     names_.resize(traces_.size());
     for (size_t trace = 0; trace < traces_.size(); ++trace) {
@@ -140,9 +151,17 @@ void LogPlot::SetCursorMs(int64_t ms) {
     PlaceCursor();
 }
 
+void LogPlot::FitValueTitles() {
+    const double height = chart()->plotArea().height();
+    leftAxis_->setTitleText(TitleThatFits(leftTitle_, leftAxis_->titleFont(), height));
+    if (rightAxis_)
+        rightAxis_->setTitleText(TitleThatFits(rightTitle_, rightAxis_->titleFont(), height));
+}
+
 void LogPlot::PlotAreaChanged() {
     if (chart()->plotArea().width() != builtWidth_)
         Rebuild();
+    FitValueTitles();
     PlaceCursor();
     // Measured as laid out now: a padding given since is not in this plot area yet.
     const QRectF plot = chart()->plotArea();

@@ -67,7 +67,7 @@ class LogPlot : public QChartView {
   private:
     void PlotAreaChanged();
     void Rebuild();
-    void FitValueAxes();
+    void FitValueTitles();
     void PlaceCursor();
     QLineSeries* Piece(size_t trace, size_t index);
     double MsAt(const QPoint& viewPoint) const;
@@ -76,6 +76,8 @@ class LogPlot : public QChartView {
     std::vector<Trace> traces_;
     std::vector<std::vector<QLineSeries*>> pieces_;
     std::vector<QString> names_;
+    QString leftTitle_; // as given; the axes show what fits of them
+    QString rightTitle_;
     const TelegramLog* log_ = nullptr;
     int64_t fromMs_ = 0;
     int64_t toMs_ = 1;
