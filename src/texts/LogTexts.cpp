@@ -43,6 +43,8 @@ constexpr Translations kTexts[] = {
 
     {"Log %1", "Log %1", "Journal %1", "Záznam %1"},
     {"Time (s)", "Zeit (s)", "Temps (s)", "Čas (s)"},
+    {"Time (min:s)", "Zeit (min:s)", "Temps (min:s)", "Čas (min:s)"},
+    {"Time (h:min)", "Zeit (h:min)", "Temps (h:min)", "Čas (h:min)"},
     {"Engine speed (rpm)", "Drehzahl (U/min)", "Régime (tr/min)", "Otáčky (ot/min)"},
     {"Throttle (%)", "Drosselklappe (%)", "Papillon (%)", "Plyn (%)"},
     {"Advance (\u00B0)", "Zündwinkel (\u00B0)", "Avance (\u00B0)", "Předstih (\u00B0)"},
@@ -66,10 +68,10 @@ constexpr Translations kTexts[] = {
      "Přeskočené řádky: %1"},
     {"%1 rpm, %2 % throttle: %3", "%1 U/min, %2 % Drosselklappe: %3",
      "%1 tr/min, papillon %2 % : %3", "%1 ot/min, plyn %2 %: %3"},
-    {"%1 s: %2 rpm, %3 %, advance %4\u00B0 / %5\u00B0, %6 V",
-     "%1 s: %2 U/min, %3 %, Zündwinkel %4\u00B0 / %5\u00B0, %6 V",
-     "%1 s : %2 tr/min, %3 %, avance %4\u00B0 / %5\u00B0, %6 V",
-     "%1 s: %2 ot/min, %3 %, předstih %4\u00B0 / %5\u00B0, %6 V"},
+    {"%1: %2 rpm, %3 %, advance %4\u00B0 / %5\u00B0, %6 V",
+     "%1: %2 U/min, %3 %, Zündwinkel %4\u00B0 / %5\u00B0, %6 V",
+     "%1 : %2 tr/min, %3 %, avance %4\u00B0 / %5\u00B0, %6 V",
+     "%1: %2 ot/min, %3 %, předstih %4\u00B0 / %5\u00B0, %6 V"},
     {"Close", "Schließen", "Fermer", "Zavřít"},
 };
 static_assert(std::size(kTexts) == kLogTexts, "one entry per LogText");

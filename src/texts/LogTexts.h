@@ -23,8 +23,10 @@ enum class LogText : uint8_t {
     LogFileFilter,    // the file dialog's filter
 
     // The log viewer.
-    ViewerTitle, // %1 the file name
-    AxisTime,
+    ViewerTitle,     // %1 the file name
+    AxisTime,        // counted in seconds
+    AxisTimeMinutes, // labelled minutes:seconds
+    AxisTimeHours,   // labelled hours:minutes
     AxisSpeed,
     AxisThrottle,
     AxisAdvance,
@@ -46,7 +48,8 @@ enum class LogText : uint8_t {
     DwellTimeShown,
     SkippedLines, // %1 how many
     CellTip,      // %1 the column's rpm, %2 the row's throttle, %3 the time
-    Readout,      // %1 s from the start, %2 rpm, %3 throttle, %4 and %5 the advances, %6 the supply
+    Readout,      // %1 the time from the start, %2 rpm, %3 throttle, %4 and %5 the advances, %6 the
+                  // supply
     ButtonClose,
 };
 constexpr int kLogTexts = int(LogText::ButtonClose) + 1;

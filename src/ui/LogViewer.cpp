@@ -1,5 +1,6 @@
 #include "ui/LogViewer.h"
 
+#include "present/LogTimeAxis.h"
 #include "texts/LogTexts.h"
 #include "ui/widgets/DwellGrid.h"
 #include "ui/widgets/LogPlot.h"
@@ -223,9 +224,10 @@ void LogViewer::ApplyTexts() {
     setWindowTitle(Text(LogText::ViewerTitle, l).arg(fileName_));
     pages_->setTabText(0, Text(LogText::TabPlot, l));
     pages_->setTabText(1, Text(LogText::TabDwell, l));
-    const QString time = Text(LogText::AxisTime, l);
-    plots_[0]->SetTitles(QString(), Text(LogText::AxisSpeed, l), QString(), {});
-    plots_[1]->SetTitles(QString(), Text(LogText::AxisThrottle, l), Text(LogText::AxisAdvance, l),
+    const LogPlot::TimeTitles time = {Text(LogText::AxisTime, l), Text(LogText::AxisTimeMinutes, l),
+                                      Text(LogText::AxisTimeHours, l)};
+    plots_[0]->SetTitles({}, Text(LogText::AxisSpeed, l), QString(), {});
+    plots_[1]->SetTitles({}, Text(LogText::AxisThrottle, l), Text(LogText::AxisAdvance, l),
                          {Text(LogText::SeriesThrottle, l), Text(LogText::SeriesAdvance1, l),
                           Text(LogText::SeriesAdvance2, l)});
     plots_[2]->SetTitles(time, Text(LogText::AxisSupply, l), QString(), {});
@@ -287,7 +289,7 @@ void LogViewer::ShowCursor() {
         plot->SetCursorMs(ms);
     readout_->setText(
         Text(LogText::Readout, languageIndex_)
-            .arg(QString::number(double(ms - log_.timeMs.front()) / 1000.0, 'f', 1),
+            .arg(QString::fromStdString(LogTimeReadout(double(ms - log_.timeMs.front()) / 1000.0)),
                  QString::number(log_.rpm[row]), QString::number(log_.tpsPercent[row]),
                  QString::number(log_.advance1[row]), QString::number(log_.advance2[row]),
                  QString::number(log_.supplyMv[row] / 1000.0, 'f', 1)));

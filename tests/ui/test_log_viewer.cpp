@@ -5,6 +5,7 @@
 #include "ui/widgets/LogPlot.h"
 
 #include <QAbstractAxis>
+#include <QCategoryAxis>
 #include <QComboBox>
 #include <QGraphicsLineItem>
 #include <QLabel>
@@ -244,6 +245,18 @@ void LogViewerTest::linesBreakAtGapsAndStayFewPoints() {
         spike = spike || point.y() == 15000;
     QVERIFY(spike);
     QVERIFY(Child<QPushButton>(viewer, "LogClose")->geometry().bottom() < viewer.height());
+
+    // A day reads in hours on the time axis, the first minutes in seconds again.
+    auto* supply = Child<LogPlot>(viewer, "LogSupplyPlot");
+    const auto timeAxis = [&] {
+        return qobject_cast<QCategoryAxis*>(supply->chart()->axes(Qt::Horizontal).first());
+    };
+    QCOMPARE(timeAxis()->titleText(), QString("Time (h:min)"));
+    QCOMPARE(timeAxis()->categoriesLabels().first(), QString("0:00"));
+    QCOMPARE(timeAxis()->categoriesLabels().last(), QString("20:00"));
+    viewer.ShowTimes(0, 90000);
+    QCOMPARE(timeAxis()->titleText(), QString("Time (s)"));
+    QCOMPARE(timeAxis()->categoriesLabels(), (QStringList{"0", "20", "40", "60", "80"}));
 }
 
 void LogViewerTest::mouseZoomsPansAndPlacesTheCursor() {

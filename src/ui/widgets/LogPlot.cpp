@@ -1,5 +1,6 @@
 #include "ui/widgets/LogPlot.h"
 
+#include <QCategoryAxis>
 #include <QFontMetricsF>
 #include <QGraphicsLineItem>
 #include <QLegendMarker>
@@ -58,16 +59,6 @@ void FitAxis(QValueAxis* axis, const TelegramLog& log, const std::vector<LogPlot
     axis->setLabelFormat(axis->max() - axis->min() < 10 ? "%.1f" : "%d");
 }
 
-// The step of 1, 2 or 5 times a power of ten nearest above rough.
-double NiceStep(double rough) {
-    const double power = std::pow(10.0, std::floor(std::log10(std::max(rough, 1e-3))));
-    for (const double factor : {1.0, 2.0, 5.0}) {
-        if (factor * power >= rough)
-            return factor * power;
-    }
-    return 10 * power;
-}
-
 // A value axis's title runs up the strip's side; where all of it does not fit, the unit in its
 // parentheses ("U/min" of "Drehzahl (U/min)") still says what the numbers are, and the legend
 // or the viewer's readout names the quantity. Qt would cut it to "Drehzahl (U/..." instead.
@@ -82,7 +73,7 @@ QString TitleThatFits(const QString& title, const QFont& font, double height) {
 
 LogPlot::LogPlot(std::vector<Trace> traces, QWidget* parent)
     : QChartView(parent), traces_(std::move(traces)), pieces_(traces_.size()),
-      names_(traces_.size()), timeAxis_(new QValueAxis), leftAxis_(new QValueAxis) {
+      names_(traces_.size()), timeAxis_(new QCategoryAxis), leftAxis_(new QValueAxis) {
     // Without smoothing: the envelope's thousands of short steps cost most of a repaint with it.
     setRenderHint(QPainter::Antialiasing, false);
     setFocusPolicy(Qt::NoFocus);
@@ -96,7 +87,7 @@ LogPlot::LogPlot(std::vector<Trace> traces, QWidget* parent)
     chart->legend()->setVisible(traces_.size() > 1);
     chart->addAxis(timeAxis_, Qt::AlignBottom);
     chart->addAxis(leftAxis_, Qt::AlignLeft);
-    timeAxis_->setTickType(QValueAxis::TicksDynamic);
+    timeAxis_->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     leftAxis_->setTickCount(5);
     if (std::any_of(traces_.begin(), traces_.end(), [](const Trace& t) { return t.rightAxis; })) {
         rightAxis_ = new QValueAxis;
@@ -126,9 +117,10 @@ void LogPlot::SetLog(const TelegramLog* log) {
     Rebuild();
 }
 
-void LogPlot::SetTitles(const QString& time, const QString& left, const QString& right,
+void LogPlot::SetTitles(const TimeTitles& time, const QString& left, const QString& right,
                         const std::vector<QString>& traceNames) {
-    timeAxis_->setTitleText(time);
+    timeTitles_ = time;
+    timeAxis_->setTitleText(timeTitles_[int(timeUnit_)]);
     leftTitle_ = left;
     rightTitle_ = right;
     FitValueTitles();
@@ -203,6 +195,23 @@ QLineSeries* LogPlot::Piece(size_t trace, size_t index) {
     return pieces[index];
 }
 
+// Ticks on round times from the log's start, about five across whatever is shown, each with its
+// label: the axis is a category axis because a value axis can only print numbers.
+void LogPlot::LabelTimes(double fromSeconds, double toSeconds) {
+    const LogTimeTicks ticks = ChooseLogTimeTicks(toSeconds - fromSeconds, 5);
+    for (const QString& label : timeAxis_->categoriesLabels())
+        timeAxis_->remove(label);
+    timeAxis_->setStartValue(fromSeconds);
+    for (double tick = std::ceil(fromSeconds / ticks.stepSeconds - 1e-9) * ticks.stepSeconds;
+         tick <= toSeconds + 1e-9; tick += ticks.stepSeconds)
+        timeAxis_->append(QString::fromStdString(LogTimeLabel(tick, ticks)), tick);
+    timeAxis_->setRange(fromSeconds, toSeconds);
+    if (ticks.unit != timeUnit_) {
+        timeUnit_ = ticks.unit;
+        timeAxis_->setTitleText(timeTitles_[int(timeUnit_)]);
+    }
+}
+
 // Every pixel column gets the lowest and the highest value of its rows, in the order they came,
 // so a spike of one row still shows at any zoom. A gap narrower than a pixel shows as no break
 // anyway, and breaking there would only multiply the pieces.
@@ -210,13 +219,7 @@ void LogPlot::Rebuild() {
     const double width = std::max(1.0, chart()->plotArea().width());
     builtWidth_ = chart()->plotArea().width();
     const int64_t startMs = log_ && log_->size() > 0 ? log_->timeMs.front() : 0;
-    // Ticks on round seconds from the log's start, about five across whatever is shown. The
-    // interval goes first: the old one over a wider range would lay out millions of ticks.
-    const double shownSeconds = double(toMs_ - fromMs_) / 1000.0;
-    timeAxis_->setTickAnchor(0);
-    timeAxis_->setTickInterval(NiceStep(shownSeconds / 5));
-    timeAxis_->setLabelFormat(timeAxis_->tickInterval() < 1 ? "%.1f" : "%.0f");
-    timeAxis_->setRange(double(fromMs_ - startMs) / 1000.0, double(toMs_ - startMs) / 1000.0);
+    LabelTimes(double(fromMs_ - startMs) / 1000.0, double(toMs_ - startMs) / 1000.0);
     const size_t rows = log_ ? log_->size() : 0;
     const double pixelsPerMs = width / double(toMs_ - fromMs_);
     size_t first = rows ? LogRowAt(*log_, fromMs_) : 0;

@@ -1,16 +1,19 @@
 #pragma once
 
 #include "link/TelegramLog.h"
+#include "present/LogTimeAxis.h"
 
 #include <QChartView>
 #include <QColor>
 #include <QString>
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
 class QGraphicsLineItem;
 class QLineSeries;
+class QCategoryAxis;
 class QValueAxis;
 
 namespace kx {
@@ -35,7 +38,9 @@ class LogPlot : public QChartView {
 
     // The log must outlive the strip or be given again; the value axes span its whole range.
     void SetLog(const TelegramLog* log);
-    void SetTitles(const QString& time, const QString& left, const QString& right,
+    // The time axis's title for each of its units (LogTimeUnit), as the span shown picks it.
+    using TimeTitles = std::array<QString, kLogTimeUnits>;
+    void SetTitles(const TimeTitles& time, const QString& left, const QString& right,
                    const std::vector<QString>& traceNames);
     void ShowTimes(int64_t fromMs, int64_t toMs);
     // Moves only the cursor's line; the lines stay as they are.
@@ -67,6 +72,7 @@ class LogPlot : public QChartView {
   private:
     void PlotAreaChanged();
     void Rebuild();
+    void LabelTimes(double fromSeconds, double toSeconds);
     void FitValueTitles();
     void PlaceCursor();
     QLineSeries* Piece(size_t trace, size_t index);
@@ -76,6 +82,8 @@ class LogPlot : public QChartView {
     std::vector<Trace> traces_;
     std::vector<std::vector<QLineSeries*>> pieces_;
     std::vector<QString> names_;
+    TimeTitles timeTitles_;
+    LogTimeUnit timeUnit_ = LogTimeUnit::Seconds;
     QString leftTitle_; // as given; the axes show what fits of them
     QString rightTitle_;
     const TelegramLog* log_ = nullptr;
@@ -85,7 +93,7 @@ class LogPlot : public QChartView {
     double builtWidth_ = 0; // the plot's width the lines were reduced for
     QMarginsF padding_;
     QMarginsF ownInsets_; // the plot's distance from the chart's sides without padding_
-    QValueAxis* timeAxis_;
+    QCategoryAxis* timeAxis_;
     QValueAxis* leftAxis_;
     QValueAxis* rightAxis_ = nullptr;
     QGraphicsLineItem* cursor_;
