@@ -110,6 +110,7 @@ void FormController::Timer1Timer() {
     const LiveValues& live = link_.live();
     state_.point = TrackOperatingPoint(state_.block, live.liveRpm, live.liveTpsPercent,
                                        form_.controls().advance.tpsRows->isChecked());
+    logs_.FollowRecord();
     marker_.Mark(logs_.MarkedPoint(state_.point));
     logs_.Tick(state_.point);
     const bool dataCurrent = link_.telegramCount() > 0 && !link_.connectionLost();

@@ -175,6 +175,16 @@ OperatingPoint LogCommands::MarkedPoint(const OperatingPoint& live) const {
     return replayed_.value_or(live);
 }
 
+void LogCommands::FollowRecord() {
+    if (!viewer_ || !viewer_->isVisible())
+        return;
+    const bool tpsRows = form_.controls().advance.tpsRows->isChecked();
+    if (viewer_->record() == state_.block && viewer_->tpsRowsOn() == tpsRows)
+        return;
+    viewer_->SetRecord(state_.block, tpsRows);
+    Replay(int(viewer_->cursorRow()));
+}
+
 void LogCommands::Replay(int row) {
     const TelegramLog& log = viewer_->log();
     if (row < 0 || size_t(row) >= log.size()) {

@@ -38,6 +38,9 @@ class LogCommands : public QObject {
     bool StartLoggingTo(const QString& path);
     // What the map marks: the viewer's cursor while a log is open in it, else the engine.
     OperatingPoint MarkedPoint(const OperatingPoint& live) const;
+    // Called every tick before the marking: an edit, a read or the throttle rows switched under
+    // an open viewer reach its dwell map and the replayed cell, as they reach the live marking.
+    void FollowRecord();
 
     const LogRecorder& recorder() const { return recorder_; }
     // Made when first asked for; nothing before.

@@ -40,6 +40,8 @@ class LogViewer : public QDialog { // objectName "FormLogViewer"
 
     const TelegramLog& log() const { return log_; }
     size_t cursorRow() const { return cursorRow_; }
+    const ConfigBlock& record() const { return block_; }
+    bool tpsRowsOn() const { return tpsRowsOn_; }
     void SetCursorRow(size_t row);
 
     bool playing() const { return playing_; }

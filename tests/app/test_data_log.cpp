@@ -4,6 +4,7 @@
 #include "ui/LogViewer.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -143,6 +144,17 @@ void DataLogTest::theMapFollowsTheViewersCursor() {
     bench.controller.Timer1Timer();
     QCOMPARE(bench.markedCells(), firstLive);
     viewer->SetCursorRow(1);
+    bench.controller.Timer1Timer();
+    QCOMPARE(bench.markedCells(), secondLive);
+    // Throttle rows switched off under the open viewer: the replayed cell and the dwell map go
+    // to the one row shown at the next tick, as the engine's cell would; and back.
+    bench.get<QCheckBox>("CheckBoxTpsMapa")->click();
+    bench.controller.Timer1Timer();
+    QCOMPARE(bench.markedCells().size(), secondLive.size());
+    QVERIFY(bench.markedCells() != secondLive);
+    const OperatingPoint first = TrackOperatingPoint(bench.state.block, 2000, 30, false);
+    QCOMPARE(viewer->dwell().ms(MapIndex(first.tpsRow, first.rpmColumn)), uint32_t(1000));
+    bench.get<QCheckBox>("CheckBoxTpsMapa")->click();
     bench.controller.Timer1Timer();
     QCOMPARE(bench.markedCells(), secondLive);
     // Advance + steps the cell the map marks, not the one the engine runs in.
