@@ -3,8 +3,9 @@
 # from ./build is installed with apt-get, an .ign file is opened with gio open (as a double-click
 # in a file manager does), and the window must come up with that file loaded: its name beside
 # "File:" and, after a normal close, in the settings. Writes docs/images/open-ign-en-1366x768.png
-# and removes the package again unless KEEP_PACKAGE is set. Needs root (apt-get), Xvfb, openbox,
-# xdotool, GIO (libglib2.0-bin) and ImageMagick; NO_BUILD=1 skips the build.
+# and removes the package again unless it was installed before or KEEP_PACKAGE is set. Needs
+# root (apt-get), Xvfb, openbox, xdotool, GIO (libglib2.0-bin) and ImageMagick; NO_BUILD=1 skips
+# the build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 [ -n "${NO_BUILD:-}" ] || bash scripts/build.sh >/dev/null
@@ -15,6 +16,8 @@ done
 work=$(mktemp -d /tmp/workshop-XXXX)
 chmod 755 "$work" # apt's sandbox user reads the package from here
 pids=()
+# A package the machine had before the walk stays, in the version the walk installed.
+dpkg-query -W -f='${Status}' kx-flam3 2>/dev/null | grep -q "ok installed" && KEEP_PACKAGE=1
 finish() {
     kill "${pids[@]}" 2>/dev/null || true
     wait 2>/dev/null || true
