@@ -6,7 +6,6 @@
 #include "store/IniFile.h"
 #include "store/PortSettings.h"
 #include "store/RecordCopy.h"
-#include "store/TestModeMarker.h"
 #include "store/qt/SafeTextFile.h"
 #include "ui/FormHlav.h"
 #include "ui/WindowPlacement.h"
@@ -84,9 +83,7 @@ void WindowSettings::SaveSettings() {
 }
 
 void WindowSettings::CheckTestMode() {
-    const auto marker = ReadTextFile(files_.marker);
-    std::istringstream in(marker.value_or(std::string()));
-    state_.testMode = marker && MarkerEnablesTestMode(in);
+    state_.testMode = MarkerSwitchesOnTestMode(files_.marker);
 }
 
 } // namespace kx

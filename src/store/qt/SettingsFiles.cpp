@@ -1,5 +1,6 @@
 #include "store/qt/SettingsFiles.h"
 
+#include "store/TestModeMarker.h"
 #include "store/qt/SafeTextFile.h"
 #include "store/qt/SettingsFolders.h"
 
@@ -35,6 +36,12 @@ IniFile ReadSettingsFile(const QString& path) {
         ini.Load(in);
     }
     return ini;
+}
+
+bool MarkerSwitchesOnTestMode(const QString& path) {
+    const auto text = ReadTextFile(path);
+    std::istringstream in(text.value_or(std::string()));
+    return text && MarkerEnablesTestMode(in);
 }
 
 } // namespace kx

@@ -22,4 +22,7 @@ struct SettingsFiles {
 // The settings file as read at start-up; empty when there is none or it cannot be read.
 IniFile ReadSettingsFile(const QString& path);
 
+// True when the marker file at path can be read and switches on the developer test mode.
+bool MarkerSwitchesOnTestMode(const QString& path);
+
 } // namespace kx

@@ -1,13 +1,8 @@
 #include "store/qt/SettingsFolders.h"
 
-#include "store/TestModeMarker.h"
-#include "store/qt/SafeTextFile.h"
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-
-#include <sstream>
 
 namespace kx {
 
@@ -15,12 +10,6 @@ namespace {
 
 SettingsFiles InFolder(const QString& folder) {
     return {folder + "/kx_flam3.ini", folder + "/_kx_flam3.ini", folder + "/test_vlorin.txt"};
-}
-
-bool SwitchesOnTestMode(const QString& marker) {
-    const auto text = ReadTextFile(marker);
-    std::istringstream in(text.value_or(std::string()));
-    return text && MarkerEnablesTestMode(in);
 }
 
 } // namespace
@@ -61,8 +50,8 @@ void CarryOverEarlierFiles(const SettingsFolders& folders) {
 
 QString MarkerInUse(const SettingsFolders& folders) {
     const QString& earlier = folders.earlier.marker;
-    if (earlier.isEmpty() || SwitchesOnTestMode(folders.current.marker) ||
-        !SwitchesOnTestMode(earlier))
+    if (earlier.isEmpty() || MarkerSwitchesOnTestMode(folders.current.marker) ||
+        !MarkerSwitchesOnTestMode(earlier))
         return folders.current.marker;
     return earlier;
 }
