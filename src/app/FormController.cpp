@@ -28,26 +28,11 @@ namespace {
 
 constexpr uint8_t kStartPortIndex = 1;
 
-// The configuration file named on the command line: the first argument that is neither the
-// language word before it, nor an option, nor the value of --log. Empty when there is none.
-QString CommandLineFile(const QStringList& arguments) {
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        if (i == 0 && LanguageFromWord(argument.toStdString()))
-            continue;
-        if (argument == "--log")
-            ++i;
-        else if (!argument.startsWith("--"))
-            return argument;
-    }
-    return QString();
-}
-
 } // namespace
 
 FormController::FormController(TFormHlav& form, FormState& state, SerialPort& port,
                                Dialogs& dialogs, QStringList arguments)
-    : form_(form), state_(state), dialogs_(dialogs), arguments_(std::move(arguments)),
+    : form_(form), state_(state), dialogs_(dialogs), commandLine_(ParseCommandLine(arguments)),
       link_(state.block, port, *this), ports_(port, dialogs), settings_(form, state),
       files_(form, state, *this, dialogs, link_.engine()),
       printer_(form, state, *this, dialogs, statusPresenter_, link_.engine()),
@@ -229,22 +214,19 @@ void FormController::OpenPort() {
 }
 
 void FormController::ApplyCommandLineLanguage() {
-    if (arguments_.isEmpty())
-        return;
-    if (const auto language = LanguageFromWord(arguments_.first().toStdString()))
-        state_.choices.languageIndex = *language;
+    if (commandLine_.language)
+        state_.choices.languageIndex = *commandLine_.language;
 }
 
 void FormController::OpenCommandLineLog() {
-    const qsizetype option = arguments_.indexOf("--log");
-    if (option < 0 || option + 1 >= arguments_.size())
+    if (commandLine_.log.isEmpty())
         return;
     // After the window is up, so the viewer opens over it and a message box has its parent.
-    QTimer::singleShot(0, this, [this, path = arguments_[option + 1]] { logs_.OpenLog(path); });
+    QTimer::singleShot(0, this, [this, path = commandLine_.log] { logs_.OpenLog(path); });
 }
 
 void FormController::OpenCommandLineFile() {
-    const QString file = CommandLineFile(arguments_);
+    const QString& file = commandLine_.file;
     if (file.isEmpty())
         return;
     // Absolute, as the dialog gives it: a file manager may hand a path relative to the folder it

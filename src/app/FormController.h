@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/CommandLine.h"
 #include "app/CurvePanel.h"
 #include "app/EditCommands.h"
 #include "app/FileCommands.h"
@@ -118,7 +119,7 @@ class FormController : public QObject, private TransferEvents, private FormRefre
     TFormHlav& form_;
     FormState& state_;
     Dialogs& dialogs_;
-    QStringList arguments_;
+    CommandLine commandLine_;
 
     DeviceLink link_;
     PortKeeper ports_;
