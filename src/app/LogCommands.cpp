@@ -2,6 +2,7 @@
 
 #include "link/DeviceLink.h"
 #include "link/TelegramLog.h"
+#include "present/LogTimeAxis.h"
 #include "store/ConfigDifferences.h"
 #include "ui/Dialogs.h"
 #include "ui/FormHlav.h"
@@ -23,15 +24,6 @@ namespace {
 // A log of a full day is about 25 MB; a file many times that is no log of ours, and reading it
 // whole could take the memory the running engine's window needs.
 constexpr qint64 kLargestLog = 512 * 1024 * 1024;
-
-std::string Elapsed(int64_t ms) {
-    const int64_t seconds = ms / 1000;
-    return QString("%1:%2:%3")
-        .arg(seconds / 3600)
-        .arg(seconds / 60 % 60, 2, 10, QChar('0'))
-        .arg(seconds % 60, 2, 10, QChar('0'))
-        .toStdString();
-}
 
 // The cell the window marked when the row was logged; the servo column, which a log does not
 // keep, from the row's speed. A log without cells is marked as the live marking would mark it.
@@ -208,7 +200,7 @@ void LogCommands::ShowIndicator() {
     indicatorSecond_ = second;
     indicatorRows_ = recorder_.rows();
     indicator_->setText(
-        QString::fromStdString(Text(LogText::LoggingIndicator, Elapsed(recorder_.elapsedMs()),
+        QString::fromStdString(Text(LogText::LoggingIndicator, ClockDuration(long(second), true),
                                     std::to_string(recorder_.rows()))));
     indicator_->setToolTip(QDir::toNativeSeparators(recorder_.path()));
     indicator_->show();

@@ -60,18 +60,21 @@ std::string LogTimeLabel(double seconds, const LogTimeTicks& ticks) {
     return text;
 }
 
-std::string LogTimeReadout(double seconds) {
+std::string ClockDuration(long seconds, bool alwaysHours) {
     char text[32];
+    if (seconds < 3600 && !alwaysHours)
+        std::snprintf(text, sizeof text, "%ld:%02ld", seconds / 60, seconds % 60);
+    else
+        std::snprintf(text, sizeof text, "%ld:%02ld:%02ld", seconds / 3600, seconds / 60 % 60,
+                      seconds % 60);
+    return text;
+}
+
+std::string LogTimeReadout(double seconds) {
     const long tenths = std::lround(std::max(0.0, seconds) * 10);
     const long whole = tenths / 10;
-    if (whole < 60)
-        std::snprintf(text, sizeof text, "%ld.%ld s", whole, tenths % 10);
-    else if (whole < 3600)
-        std::snprintf(text, sizeof text, "%ld:%02ld.%ld", whole / 60, whole % 60, tenths % 10);
-    else
-        std::snprintf(text, sizeof text, "%ld:%02ld:%02ld.%ld", whole / 3600, whole / 60 % 60,
-                      whole % 60, tenths % 10);
-    return text;
+    const std::string tenth = "." + std::to_string(tenths % 10);
+    return whole < 60 ? std::to_string(whole) + tenth + " s" : ClockDuration(whole) + tenth;
 }
 
 } // namespace kx

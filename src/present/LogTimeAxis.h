@@ -22,6 +22,10 @@ LogTimeTicks ChooseLogTimeTicks(double spanSeconds, int count);
 // and seconds, "5:45" in hours and minutes.
 std::string LogTimeLabel(double seconds, const LogTimeTicks& ticks);
 
+// A duration as a clock shows it: "4:05" under an hour, "1:02:03" from there; with alwaysHours
+// "0:04:05", for a text that must keep its width while the time runs.
+std::string ClockDuration(long seconds, bool alwaysHours = false);
+
 // The cursor's time from the log's start to the tenth of a second: "12.3 s" in the first
 // minute, then "4:05.6" and "1:02:03.4".
 std::string LogTimeReadout(double seconds);

@@ -2,6 +2,7 @@
 
 #include "config/Conversions.h"
 #include "present/HeatScale.h"
+#include "present/LogTimeAxis.h"
 #include "texts/LogTexts.h"
 
 #include <QHeaderView>
@@ -26,14 +27,11 @@ int TableRow(int mapRow) {
 
 QString ShortDuration(uint32_t ms) {
     const uint32_t seconds = ms / 1000;
-    const auto two = [](uint32_t value) { return QString::number(value).rightJustified(2, '0'); };
     if (ms > 0 && seconds == 0)
         return QStringLiteral("<1 s"); // a cell passed through, which "0 s" would deny
     if (seconds < 60)
         return QString::number(seconds) + " s";
-    if (seconds < 3600)
-        return QString::number(seconds / 60) + ':' + two(seconds % 60);
-    return QString::number(seconds / 3600) + ':' + two(seconds / 60 % 60) + ':' + two(seconds % 60);
+    return QString::fromStdString(ClockDuration(long(seconds)));
 }
 
 DwellGrid::DwellGrid(QWidget* parent) : QTableWidget(kMapRows, kMapColumns, parent) {
