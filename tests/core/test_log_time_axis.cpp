@@ -62,6 +62,8 @@ void LogTimeAxisTest::labelsAndReadout() {
     QCOMPARE(LogTimeReadout(59.96), std::string("1:00.0")); // rounded up past the minute
     QCOMPARE(LogTimeReadout(245.6), std::string("4:05.6"));
     QCOMPARE(LogTimeReadout(3723.4), std::string("1:02:03.4"));
+    // The logging indicator keeps its width from the first second on.
+    QCOMPARE(ClockDuration(5, true), std::string("0:00:05"));
 }
 
 QTEST_APPLESS_MAIN(LogTimeAxisTest)
