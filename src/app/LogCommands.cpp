@@ -25,18 +25,17 @@ namespace {
 // whole could take the memory the running engine's window needs.
 constexpr qint64 kLargestLog = 512 * 1024 * 1024;
 
-// The cell the window marked when the row was logged; the servo column, which a log does not
-// keep, from the row's speed. A log without cells is marked as the live marking would mark it.
-// The throttle row the engine ran in shows only while the window shows throttle rows.
+// The point the live marking finds for the row's speed and throttle (the servo column, which a
+// log does not keep, among it), with the map cell the dwell map counts the row in.
 OperatingPoint ReplayedPoint(const TelegramLog& log, size_t row, const ConfigBlock& block,
                              bool tpsRowsOn) {
     const uint8_t tps = uint8_t(std::min(log.tpsPercent[row], 255));
     OperatingPoint point = TrackOperatingPoint(block, uint16_t(log.rpm[row]), tps, tpsRowsOn);
-    if (log.hasMapCell) {
-        point.rpmBelowAxis = log.mapColumn[row] < 0;
-        point.rpmColumn = uint8_t(std::max<int8_t>(log.mapColumn[row], 0));
-        if (tpsRowsOn)
-            point.tpsRow = uint8_t(std::max<int8_t>(log.mapRow[row], 0));
+    const int cell = LogCell(log, row, block, tpsRowsOn);
+    point.rpmBelowAxis = cell < 0;
+    if (cell >= 0) {
+        point.tpsRow = uint8_t(cell / kMapColumns);
+        point.rpmColumn = uint8_t(cell % kMapColumns);
     }
     return point;
 }
