@@ -9,18 +9,13 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 [ -n "${NO_BUILD:-}" ] || bash scripts/build.sh >/dev/null
-for tool in Xvfb openbox xdotool import; do
-    command -v "$tool" >/dev/null || { echo "log-walk: $tool is not installed" >&2; exit 1; }
-done
+source scripts/virtual-screen.sh
+need_tools log-walk Xvfb openbox xdotool import
 work=$(mktemp -d)
 pids=()
 trap 'kill "${pids[@]}" 2>/dev/null || true; wait 2>/dev/null || true; rm -rf "$work"' EXIT
-Xvfb :95 -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-export DISPLAY=:95 XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" KX_FLAM3_COM1="$work/unit"
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-openbox >/dev/null 2>&1 &
-pids+=($!)
+start_virtual_screen 95 1920x1080
+export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" KX_FLAM3_COM1="$work/unit"
 mkdir -p "$work/config/kx_flam3"
 printf '[FORM_HLAV]\nPageControl1->ActivePageIndex=2\n' >"$work/config/kx_flam3/kx_flam3.ini"
 

@@ -9,9 +9,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 [ -n "${NO_BUILD:-}" ] || bash scripts/build.sh >/dev/null
-for tool in Xvfb openbox xdotool gio import; do
-    command -v "$tool" >/dev/null || { echo "open-ign-walk: $tool is not installed" >&2; exit 1; }
-done
+source scripts/virtual-screen.sh
+need_tools open-ign-walk Xvfb openbox xdotool gio import
 # The folder shows beside "File:" in the picture, so it has a name that reads as a workshop's.
 work=$(mktemp -d /tmp/workshop-XXXX)
 chmod 755 "$work" # apt's sandbox user reads the package from here
@@ -32,12 +31,8 @@ package=$(ls "$work"/*.deb)
 DEBIAN_FRONTEND=noninteractive apt-get install -y "$package" >/dev/null
 echo "open-ign-walk: installed $(basename "$package")"
 
-Xvfb :96 -screen 0 1366x768x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-export DISPLAY=:96 XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" KX_FLAM3_COM1="$work/unit"
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-openbox >/dev/null 2>&1 &
-pids+=($!)
+start_virtual_screen 96 1366x768
+export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" KX_FLAM3_COM1="$work/unit"
 mkdir -p "$work/config/kx_flam3"
 # The Bike page, which shows the name of the open file beside "File:".
 printf "[FORM_HLAV]\nPageControl1->ActivePageIndex=1\n" >"$work/config/kx_flam3/kx_flam3.ini"

@@ -9,18 +9,13 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/build.sh >/dev/null
-for tool in Xvfb openbox xdotool; do
-    command -v "$tool" >/dev/null || { echo "workbench-walk: $tool is not installed" >&2; exit 1; }
-done
+source scripts/virtual-screen.sh
+need_tools workbench-walk Xvfb openbox xdotool
 work=$(mktemp -d)
 pids=()
 trap 'kill "${pids[@]}" 2>/dev/null || true; wait 2>/dev/null || true; rm -rf "$work"' EXIT
-Xvfb :96 -screen 0 1366x768x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-export DISPLAY=:96 XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data"
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-openbox >/dev/null 2>&1 &
-pids+=($!)
+start_virtual_screen 96 1366x768
+export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data"
 ./build/tools/sim/kx_flam3_sim --link "$work/unit" --image "$work/image.txt" >/dev/null &
 pids+=($!)
 for _ in $(seq 50); do [ -e "$work/unit" ] && break; sleep 0.1; done
